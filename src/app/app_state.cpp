@@ -1,0 +1,24 @@
+#include "app/app_state.h"
+
+#include "tools/drawing_tool.h"
+
+namespace velmora {
+
+AppState::AppState() = default;
+AppState::~AppState() = default;
+
+DrawingHeader AppState::Header() const { return {DesignRoomCount, MarkCount, MetricFlag, NextElementNo}; }
+
+void AppState::TakeHeader(const DrawingHeader& h) {
+    DesignRoomCount = h.DesignRoomCount;
+    MarkCount = h.MarkCount;
+    MetricFlag = h.MetricFlag;
+    NextElementNo = h.NextElementNo;
+}
+
+void AppState::SetUnitsFromMetricFlag() {
+    UnitsPerLogical = MetricFlag == 1 ? 5 : 6;
+    DefaultZoom = MetricFlag == 1 ? 5 : 4;
+}
+
+} // namespace velmora

@@ -1,0 +1,77 @@
+// The state of one running program: the open drawing, its list, the screen mapping and the switches that
+// every command reads. One instance per program (tests make as many as they like); passed by reference.
+#pragma once
+
+#include "model/drawing_file.h"
+#include "model/object_list.h"
+#include "platform/canvas.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace velmora {
+
+class TDrawingtool;
+
+struct AppState {
+    AppState();
+    ~AppState();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    // The open drawing.
+    int CurrentView = 0;
+    TFlist DrawingObjects;
+    std::filesystem::path HomePath;  // the home folder: DWGS, WDS, CFG, ACT, LIBS, EXPORT below it
+    std::string DrawingName;         // 1 to 24 letters, digits and blanks
+    std::string WindowTitle;         // DrawingName and the caption suffix of the view
+    double AreaResult = 0;
+    int MetricFlag = 1;              // 1 metric (world unit 1 mm), 0 imperial (1/24 inch)
+    int DrawingReady = 0;            // 2 = a drawing is open and ready
+    int SaveState = 0;               // 0 saved, 1 changed since the last save, 2 autosave on
+    int LastCommand = 0;             // menu area of the last command: picks the help page
+    int WallDisplayMode = 0;
+
+    // Colours.
+    Colorref CurrentColour = 0;
+    Colorref BackgroundColour = Rgb(255, 255, 255);
+    Colorref HighlightColour = Rgb(255, 0, 0);
+
+    // Counters kept in the drawing file header.
+    int NextElementNo = 0;
+    int DesignRoomCount = 0;
+    int MarkCount = 0;
+
+    // Screen mapping and zoom.
+    int UnitsPerLogical = 5;
+    float ZoomFactor = 1.0f;
+    int DefaultZoom = 5;
+    int ViewOrgX = 0, ViewOrgY = 0;
+    int ViewExtX = 624, ViewExtY = 346;
+    int SheetWidth = 5000, SheetHeight = 2500;
+    int ZoomState = 0;
+    float SiteZoom = 5.0f;
+
+    int AutoscrollFlag = 0;
+    int LayoutGridOn = 0;
+
+    // Keyboard marking state of the line and wall tools.
+    int EnterPhase = 0;
+    int LastWallEndX = 0, LastWallEndY = 0;
+
+    // Guided sequences.
+    int WizardMode = 0, WizardSequence = 0, WizardStep = 0;
+
+    std::unique_ptr<TDrawingtool> CurrentTool;
+
+    // The header values as the drawing file stores them, and back.
+    DrawingHeader Header() const;
+    void TakeHeader(const DrawingHeader& h);
+    // The coordinate shift of the drawing file for the current sheet and units.
+    CoordShift Shift() const { return CoordShift::ForSheet(SheetWidth, SheetHeight, UnitsPerLogical); }
+    // Sets UnitsPerLogical and DefaultZoom from MetricFlag.
+    void SetUnitsFromMetricFlag();
+};
+
+} // namespace velmora
