@@ -1,0 +1,52 @@
+#include "dialogs/dialog.h"
+
+namespace velmora {
+
+DialogField* DialogDescription::Field(const std::string& label) {
+    for (auto& f : Fields)
+        if (f.Label == label) return &f;
+    return nullptr;
+}
+
+const DialogField* DialogDescription::Field(const std::string& label) const {
+    for (const auto& f : Fields)
+        if (f.Label == label) return &f;
+    return nullptr;
+}
+
+std::string DialogDescription::Value(const std::string& label) const {
+    const DialogField* f = Field(label);
+    return f ? f->Value : std::string();
+}
+
+void DialogDescription::SetValue(const std::string& label, const std::string& value) {
+    if (DialogField* f = Field(label)) f->Value = value;
+}
+
+bool DialogDescription::IsOn(const std::string& label) const { return Value(label) == "1"; }
+
+void DialogDescription::Choose(const std::string& label) {
+    DialogField* chosen = Field(label);
+    if (!chosen) return;
+    if (chosen->Kind == FieldKind::Radio || chosen->Kind == FieldKind::PictureRadio) {
+        for (auto& f : Fields)
+            if ((f.Kind == FieldKind::Radio || f.Kind == FieldKind::PictureRadio) && f.Group == chosen->Group)
+                f.Value = "0";
+    }
+    chosen->Value = "1";
+}
+
+std::string DialogDescription::Chosen(const std::string& group) const {
+    for (const auto& f : Fields)
+        if ((f.Kind == FieldKind::Radio || f.Kind == FieldKind::PictureRadio) && f.Group == group && f.Value == "1")
+            return f.Label;
+    return {};
+}
+
+const DialogButton* DialogDescription::Button(const std::string& caption) const {
+    for (const auto& b : Buttons)
+        if (b.Caption == caption) return &b;
+    return nullptr;
+}
+
+} // namespace velmora

@@ -1,0 +1,70 @@
+// A dialog as data: caption, fields, buttons, help page and the check that refuses bad input while the
+// dialog stays open. The Qt front end draws any description; the scripted front end fills it by label.
+#pragma once
+
+#include "platform/canvas.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+class Ui;
+
+enum class FieldKind {
+    Text,         // an edit box; Value is its text
+    Number,       // an edit box for a whole number; Value is its text (the check decides what a non-number means)
+    Radio,        // a radio button; Value "1" when chosen; radios with the same Group exclude each other
+    Check,        // a check box; Value "1" when ticked
+    Static,       // a caption or note; Label is the text shown
+    ColourSwatch, // a sample of a colour; Value is the COLORREF in decimal
+    PictureRadio, // a radio button shown as a picture named by Hint
+    Preview,      // a picture the core draws (designer previews); Value unused
+};
+
+struct DialogField {
+    std::string Label;  // the dialog's own words; scripts address the field by it
+    FieldKind Kind = FieldKind::Text;
+    std::string Value;
+    std::string Group;  // radio group, or the titled box the field stands in
+    std::string Hint;
+    int MaxLength = 0;  // edit boxes: 0 = no limit
+    bool Enabled = true;
+};
+
+struct DialogDescription;
+
+// A button either closes the dialog (after the check passes) or acts while it stays open.
+struct DialogButton {
+    std::string Caption;
+    bool Closes = true;
+    bool IsCancel = false; // closes without the check
+    std::function<void(DialogDescription&)> Action; // buttons that act while the dialog stays open
+};
+
+struct DialogDescription {
+    std::string Caption;
+    std::vector<DialogField> Fields;
+    std::vector<DialogButton> Buttons;
+    std::string HelpPage;
+    // Runs when a closing, non-cancel button is pressed: returns the message that refuses the input (the
+    // dialog then stays open), or nothing to accept.
+    std::function<std::optional<std::string>(const DialogDescription&, const std::string& button)> Check;
+    // Draws a Preview field; the front end supplies a canvas mapped to the field's pixels.
+    std::function<void(Canvas&, int width, int height)> DrawPreview;
+
+    DialogField* Field(const std::string& label);
+    const DialogField* Field(const std::string& label) const;
+    std::string Value(const std::string& label) const;
+    void SetValue(const std::string& label, const std::string& value);
+    bool IsOn(const std::string& label) const; // a ticked box or a chosen radio button
+    // Chooses a radio button and clears the others of its group.
+    void Choose(const std::string& label);
+    // The label of the chosen radio button of a group, or "".
+    std::string Chosen(const std::string& group) const;
+    const DialogButton* Button(const std::string& caption) const;
+};
+
+} // namespace velmora
