@@ -1,0 +1,59 @@
+#include "app/drawing_store.h"
+
+#include "model/file_io.h"
+
+#include <charconv>
+
+namespace velmora {
+
+std::filesystem::path DrawingFilePath(const AppState& state, int mode, bool forReading) {
+    const auto& home = state.HomePath;
+    switch (mode) {
+    case ModeCheckpoint: return home / "CFG" / "tmp.cfg";
+    case ModeSpare: return home / "CFG" / "inroom.cfg";
+    case ModeWizard: return home / "WDS" / (state.DrawingName + ".BMS");
+    case ModeBackup: return home / "DWGS" / (state.DrawingName + ".BAK");
+    default: break;
+    }
+    const bool wizard = forReading && state.WizardMode == 1 && (state.WizardStep == 0 || state.WizardStep == 100);
+    return home / (wizard ? "WDS" : "DWGS") / (state.DrawingName + ".BMS");
+}
+
+FileResult SaveDrawing(AppState& state, int mode) {
+    FileResult result =
+        WriteDrawingFile(DrawingFilePath(state, mode), state.DrawingObjects, state.Header(), state.Shift());
+    if (result.Ok() && state.DrawingObjects.ObjectCount() > 0) state.DrawingReady = 2;
+    return result;
+}
+
+FileResult LoadDrawing(AppState& state, int mode) {
+    TFlist read;
+    DrawingHeader header = state.Header();
+    const FileResult result = ReadDrawingFile(DrawingFilePath(state, mode, true), state.Shift(), read, header);
+    if (result.Status == FileStatus::Damaged) return result;
+    if (mode == ModeWorking || mode == ModeWorkingToo) state.DrawingObjects.Clear();
+    if (!result.Ok()) return result;
+    state.TakeHeader(header);
+    if (mode == ModeWorking || mode == ModeWorkingToo) {
+        state.DrawingObjects.Swap(read);
+    } else {
+        for (int i = 0; i < read.ObjectCount(); ++i) state.DrawingObjects.Append(read.At(i)->Clone());
+    }
+    return result;
+}
+
+std::optional<int> PeekMetricFlag(std::string_view text) {
+    int values[5];
+    const char* p = text.data();
+    const char* end = p + text.size();
+    for (int& v : values) {
+        while (p != end && (*p == ' ' || *p == '\t')) ++p;
+        auto [next, ec] = std::from_chars(p, end, v);
+        if (ec != std::errc()) return std::nullopt;
+        p = next;
+    }
+    if (values[4] != 0 && values[4] != 1) return std::nullopt;
+    return values[4];
+}
+
+} // namespace velmora
