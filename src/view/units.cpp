@@ -45,10 +45,14 @@ int RoundHalfUp(double x) {
     // trunc(100 x) must not overflow on the way: work in 64 bits and saturate at the end.
     const double scaled = 100.0 * x;
     std::int64_t t;
-    if (std::isnan(scaled)) t = 0;
-    else if (scaled >= 9.0e18) t = INT64_MAX;
-    else if (scaled <= -9.0e18) t = INT64_MIN;
-    else t = static_cast<std::int64_t>(scaled);
+    if (std::isnan(scaled))
+        t = 0;
+    else if (scaled >= 9.0e18)
+        t = INT64_MAX;
+    else if (scaled <= -9.0e18)
+        t = INT64_MIN;
+    else
+        t = static_cast<std::int64_t>(scaled);
     return Saturate(t / 100 + (t % 100 >= 50 ? 1 : 0));
 }
 
@@ -64,7 +68,8 @@ std::optional<InchFraction> EighthsOf(int rest24) {
     if (rest24 <= 0 || rest24 >= WorldPerInch || rest24 % 3 != 0) return std::nullopt;
     int numerator = rest24 / 3;
     int denominator = 8;
-    while (numerator % 2 == 0) numerator /= 2, denominator /= 2;
+    while (numerator % 2 == 0)
+        numerator /= 2, denominator /= 2;
     return InchFraction{numerator, denominator};
 }
 
@@ -101,8 +106,10 @@ FeetFields FeetFieldsFor(std::int64_t worldValue) {
 
 int ReadNumberOrZero(std::string_view text) {
     std::size_t begin = 0, end = text.size();
-    while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
-    while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
+    while (begin < end && std::isspace(static_cast<unsigned char>(text[begin])))
+        ++begin;
+    while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1])))
+        --end;
     bool negative = false;
     if (begin < end && (text[begin] == '-' || text[begin] == '+')) negative = text[begin++] == '-';
     if (begin == end) return 0;

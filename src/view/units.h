@@ -12,11 +12,17 @@ namespace velmora {
 
 // World units per logical unit: 5 metric, 6 imperial. Any MetricFlag other than 1 counts as imperial, as
 // the drawing header is read that way everywhere.
-constexpr int UnitsPerLogicalFor(int metricFlag) { return metricFlag == 1 ? 5 : 6; }
+constexpr int UnitsPerLogicalFor(int metricFlag) {
+    return metricFlag == 1 ? 5 : 6;
+}
 // The normal zoom factor as an integer, also the pen-width factor of printing: 5 metric, 4 imperial.
-constexpr int DefaultZoomFor(int metricFlag) { return metricFlag == 1 ? 5 : 4; }
+constexpr int DefaultZoomFor(int metricFlag) {
+    return metricFlag == 1 ? 5 : 4;
+}
 // Logical units per pixel at normal size: one pixel is 25 mm or 1 inch.
-constexpr float NormalZoomFor(int metricFlag) { return metricFlag == 1 ? 5.0f : 4.0f; }
+constexpr float NormalZoomFor(int metricFlag) {
+    return metricFlag == 1 ? 5.0f : 4.0f;
+}
 
 constexpr int WorldPerInch = 24;
 constexpr int WorldPerFoot = 288;

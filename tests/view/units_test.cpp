@@ -31,8 +31,8 @@ TEST(UnitsTest, FormatLength) {
         {1000, Metric, "1000"},
         {-5, Metric, "-5"},
         {0, Metric, "0"},
-        {300, Imperial, "1' 0 1/2''"},  // 12 inches and 12/24
-        {289, Imperial, "1' 0''"},      // the rest 1/24 is dropped
+        {300, Imperial, "1' 0 1/2''"}, // 12 inches and 12/24
+        {289, Imperial, "1' 0''"},     // the rest 1/24 is dropped
         {36, Imperial, "0' 1 1/2''"},
         {0, Imperial, "0' 0''"},
         {3, Imperial, "0' 0 1/8''"},
@@ -72,19 +72,13 @@ TEST(UnitsTest, PixelSizeText) {
         const char* Text;
     };
     const Case cases[] = {
-        {5.0f, Metric, " pixel = 25 mm."},
-        {10.0f, Metric, " pixel = 50 mm."},
+        {5.0f, Metric, " pixel = 25 mm."},    {10.0f, Metric, " pixel = 50 mm."},
         {4.7f, Metric, " pixel = 20 mm."}, // the zoom is truncated first
-        {1.0f, Metric, " pixel = 5 mm."},
-        {4.0f, Imperial, " pixel = 1''"},
-        {6.0f, Imperial, " pixel = 1 1/2''"},
-        {0.5f, Imperial, " pixel = 0.125''"},
-        {1.0f, Imperial, " pixel = 1/4''"},
-        {2.0f, Imperial, " pixel = 1/2''"},
-        {3.0f, Imperial, " pixel = 3/4''"},
-        {5.0f, Imperial, " pixel = 1 1/4''"},
-        {7.9f, Imperial, " pixel = 1 3/4''"},
-        {8.0f, Imperial, " pixel = 2''"},
+        {1.0f, Metric, " pixel = 5 mm."},     {4.0f, Imperial, " pixel = 1''"},
+        {6.0f, Imperial, " pixel = 1 1/2''"}, {0.5f, Imperial, " pixel = 0.125''"},
+        {1.0f, Imperial, " pixel = 1/4''"},   {2.0f, Imperial, " pixel = 1/2''"},
+        {3.0f, Imperial, " pixel = 3/4''"},   {5.0f, Imperial, " pixel = 1 1/4''"},
+        {7.9f, Imperial, " pixel = 1 3/4''"}, {8.0f, Imperial, " pixel = 2''"},
         {24.0f, Imperial, " pixel = 6''"},
     };
     for (const Case& c : cases)
@@ -107,12 +101,23 @@ TEST(UnitsTest, RoundHalfUp) {
         int Expected;
     };
     const Case cases[] = {
-        {2.5, 3},     {2.49, 2},   {2.499, 2}, // only hundredths count
-        {2.999, 3},   {0.0, 0},    {7.0, 7},   {433.0, 433}, {432.99, 433},
-        {-1.5, -1},   {-1.7, -1}, // negative values are truncated: the remainder is never >= 50
-        {1e12, INT_MAX}, {-1e12, INT_MIN}, {std::nan(""), 0},
+        {2.5, 3},
+        {2.49, 2},
+        {2.499, 2}, // only hundredths count
+        {2.999, 3},
+        {0.0, 0},
+        {7.0, 7},
+        {433.0, 433},
+        {432.99, 433},
+        {-1.5, -1},
+        {-1.7, -1}, // negative values are truncated: the remainder is
+                    // never >= 50
+        {1e12, INT_MAX},
+        {-1e12, INT_MIN},
+        {std::nan(""), 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(RoundHalfUp(c.X), c.Expected) << c.X;
+    for (const Case& c : cases)
+        EXPECT_EQ(RoundHalfUp(c.X), c.Expected) << c.X;
 }
 
 TEST(UnitsTest, WorldAndLogicalConversions) {
@@ -137,11 +142,13 @@ TEST(FeetEntryTest, InitialFieldsFromAWorldValue) {
         {-50, {"1", "0", "0", "0"}},
         {3537, {"12", "3", "3", "8"}},
         {300, {"1", "0", "1", "2"}},
-        {289, {"1", "0", "0", "0"}}, // a rest that is no eighth keeps the default fraction
+        {289, {"1", "0", "0", "0"}}, // a rest that is no eighth keeps the
+                                     // default fraction
         {24, {"0", "1", "0", "0"}},
         {100800, {"350", "0", "0", "0"}},
     };
-    for (const Case& c : cases) EXPECT_EQ(FeetFieldsFor(c.Value), c.Fields) << c.Value;
+    for (const Case& c : cases)
+        EXPECT_EQ(FeetFieldsFor(c.Value), c.Fields) << c.Value;
 }
 
 TEST(FeetEntryTest, AcceptedValues) {
@@ -155,9 +162,9 @@ TEST(FeetEntryTest, AcceptedValues) {
         {{"0", "0", "0", "0"}, 0},
         {{"1", "0", "0", "0"}, 288},
         {{"350", "11", "7", "8"}, 350 * 288 + 264 + 21},
-        {{"0", "0", "1", "1"}, 24},   // a whole inch written as a fraction
-        {{"0", "0", "1", "3"}, 8},    // 24 / 3
-        {{"0", "0", "2", "7"}, 6},    // 48 / 7 truncated
+        {{"0", "0", "1", "1"}, 24},    // a whole inch written as a fraction
+        {{"0", "0", "1", "3"}, 8},     // 24 / 3
+        {{"0", "0", "2", "7"}, 6},     // 48 / 7 truncated
         {{" 2 ", "6", "0", "0"}, 720}, // blanks around a number are fine
         {{"abc", "6", "0", "0"}, 144}, // a non-number reads as 0
         {{"", "", "", ""}, 0},
@@ -172,15 +179,17 @@ TEST(FeetEntryTest, AcceptedValues) {
 }
 
 TEST(FeetEntryTest, RefusedValues) {
-    const FeetFields cases[] = {
-        {"351", "0", "0", "0"},   {"-1", "0", "0", "0"}, {"1", "12", "0", "0"},
-        {"1", "-1", "0", "0"},    {"1", "0", "8", "8"},  {"1", "0", "0", "9"},
-        {"1", "0", "5", "4"},     // numerator above the denominator
-        {"1", "0", "3", "0"},     // a numerator without a denominator
-        {"1", "0", "-1", "0"},    {"99999999999", "0", "0", "0"}, // too big is out of range, not 0
-    };
+    const FeetFields cases[] =
+        {
+            {"351", "0", "0", "0"}, {"-1", "0", "0", "0"},          {"1", "12", "0", "0"},
+            {"1", "-1", "0", "0"},  {"1", "0", "8", "8"},           {"1", "0", "0", "9"},
+            {"1", "0", "5", "4"},                                   // numerator above the denominator
+            {"1", "0", "3", "0"},                                   // a numerator without a denominator
+            {"1", "0", "-1", "0"},  {"99999999999", "0", "0", "0"}, // too big is out of range, not 0
+        };
     for (const FeetFields& f : cases)
-        EXPECT_FALSE(FeetFieldsValue(f)) << f.Feet << "' " << f.Inches << " " << f.Numerator << "/" << f.Denominator;
+        EXPECT_FALSE(FeetFieldsValue(f))
+            << f.Feet << "' " << f.Inches << " " << f.Numerator << "/" << f.Denominator;
     EXPECT_EQ(FeetRangeMessage, "the input range is 1 to 350 feet");
 }
 
