@@ -1,0 +1,116 @@
+// The Ui without a screen, for session scripts and tests. The questions the program asks are answered from a
+// queue, in order; a question whose answer is not at the head of the queue fails loudly (ScriptFailure, and
+// Failure() keeps the first one in case a caller swallowed it). Everything a user would have seen goes to the
+// transcript, and the state of the status bar, window, menus and help is kept for scripts to check.
+#pragma once
+
+#include "platform/script_answer.h"
+#include "platform/ui.h"
+
+#include <deque>
+#include <map>
+#include <ostream>
+
+namespace velmora {
+
+class ScriptedUi : public Ui {
+public:
+    explicit ScriptedUi(std::ostream& transcript);
+
+    // The answers.
+    void Queue(ScriptAnswer answer);
+    const std::deque<ScriptAnswer>& PendingAnswers() const { return Answers; }
+    const std::string& Failure() const { return FirstFailure; } // "" while nothing failed
+    std::ostream& Transcript() { return Out; }
+
+    // What the host supplies: the backing image's canvas and the window's size, and the paint handler that
+    // redraws an invalid area of the backing image.
+    void SetWindowCanvas(Canvas* canvas) { HostCanvas = canvas; }
+    void SetClientSize(Size s) { Client = s; }
+    void SetPaintHandler(std::function<void(const Rect&)> paint) { Paint = std::move(paint); }
+
+    // What the event loop would do between two user actions: run the timers that are due, then paint what
+    // is invalid.
+    void Idle();
+    void RunPendingTimers();
+    std::size_t PendingTimers() const { return Timers.size(); }
+    std::optional<Rect> InvalidArea() const { return Invalid; }
+
+    // What was shown.
+    const std::string& LastMessage() const { return LastMessageText; }
+    const std::string& LastMessageTitle() const { return LastTitle; }
+    int MessageCount() const { return Messages; }
+    const std::string& WindowCaption() const { return Caption; }
+    const std::string& Readout() const { return ReadoutText; }
+    const std::string& HelpPage() const { return Help; }
+    Colorref Background() const { return BackgroundColour; }
+    bool MenuChecked(const std::string& handler) const;
+    bool MenuEnabled(const std::string& handler) const; // items are enabled until disabled
+    const std::vector<std::string>& RecentFiles() const { return Recent; }
+
+    // Ui
+    void Message(const std::string& title, const std::string& text, MessageKind kind) override;
+    bool AskYesNo(const std::string& title, const std::string& text) override;
+    bool AskOkCancel(const std::string& title, const std::string& text) override;
+    std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
+                                        const std::string& initial) override;
+    std::string RunDialog(DialogDescription& dialog) override;
+    void SetPanel(int index, const std::string& text) override;
+    std::string Panel(int index) const override;
+    void SetReadout(const std::string& text) override { ReadoutText = text; }
+    void SetMenuChecked(const std::string& handler, bool checked) override { Checked[handler] = checked; }
+    void SetMenuEnabled(const std::string& handler, bool enabled) override { Enabled[handler] = enabled; }
+    void SetRecentFiles(const std::vector<std::string>& names) override { Recent = names; }
+    void OpenDrawingWindow(const std::string& caption) override;
+    void CloseDrawingWindow() override;
+    bool HasDrawingWindow() const override { return WindowOpen; }
+    void SetWindowCaption(const std::string& caption) override;
+    Canvas* WindowCanvas() override { return WindowOpen ? HostCanvas : nullptr; }
+    Size ClientSize() const override { return Client; }
+    void Invalidate(std::optional<Rect> pixels = std::nullopt) override;
+    void UpdateNow() override;
+    void SetScroll(const ScrollState& s) override { ScrollPos = s; }
+    ScrollState Scroll() const override { return ScrollPos; }
+    void SetBackground(Colorref c) override { BackgroundColour = c; }
+    Point CursorPos() const override { return Cursor; }
+    void SetCursorPos(Point p) override { Cursor = p; }
+    void ShowHelp(const std::string& page) override;
+    std::optional<std::string> ChooseFile(const std::string& title, const std::string& folder,
+                                          const std::string& pattern, bool forSaving) override;
+    std::optional<Colorref> ChooseColour(Colorref initial, std::vector<Colorref>& customColours) override;
+    std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
+    void StartOneShotTimer(int ms, std::function<void()> fn) override;
+
+private:
+    // Takes the head of the queue when it is of the kind asked; otherwise records and throws the failure,
+    // whose text says what was asked (`asked`) and what the queue held instead.
+    ScriptAnswer Take(AnswerKind kind, const std::string& asked);
+    [[noreturn]] void Fail(const std::string& why);
+    void RecordMessage(const std::string& title, const std::string& text);
+    bool PressButton(DialogDescription& dialog, const DialogButton& button, std::string& refusal);
+
+    std::ostream& Out;
+    std::deque<ScriptAnswer> Answers;
+    std::string FirstFailure;
+
+    Canvas* HostCanvas = nullptr;
+    Size Client{1280, 800};
+    std::function<void(const Rect&)> Paint;
+    std::optional<Rect> Invalid;
+    std::deque<std::function<void()>> Timers;
+
+    std::map<int, std::string> Panels;
+    std::string LastMessageText, LastTitle;
+    int Messages = 0;
+    bool WindowOpen = false;
+    std::string Caption;
+    std::string ReadoutText;
+    std::string Help;
+    Colorref BackgroundColour = Rgb(255, 255, 255);
+    ScrollState ScrollPos;
+    Point Cursor;
+    std::map<std::string, bool> Checked, Enabled;
+    std::vector<std::string> Recent;
+};
+
+} // namespace velmora
