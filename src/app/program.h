@@ -4,11 +4,13 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "app/command_registry.h"
 #include "platform/canvas.h"
 #include "platform/keys.h"
 #include "platform/ui.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +37,14 @@ public:
     // A menu command by its handler name. False when there is no such command or it is disabled.
     bool RunCommand(std::string_view handler);
     bool CommandEnabled(std::string_view handler) const;
+    // True once File/Exit has run the exit sequence: the front end then closes the frame.
+    bool ExitRequested() const { return Exiting; }
+
+    // The guide line's look as GUIDE.CFG gave it at start-up (1 top of the frame, any other value bottom),
+    // and the text colour of the frame chosen in the font dialog. The front end applies them.
+    int GuidePosition() const { return GuidePos; }
+    Colorref GuideColour() const { return GuideCol; }
+    Colorref TextColour() const { return FrameTextColour; }
 
     // Drawing window events: client pixels, y down.
     void MouseDown(MouseButton button, Point p);
@@ -53,9 +63,23 @@ public:
     void CloseDrawingWindow();
 
 private:
+    void RegisterCommands();
+    void RegisterViewCommands();
+    void RegisterHelpCommands();
+    void RegisterCustomiseCommands();
+    void OpenFirstRecentDrawing();
+    bool RunExitSequence();
+
     AppState& S;
     Ui& U;
     std::unique_ptr<TMDIChild> Child;
+    CommandRegistry Commands;
+    bool Exiting = false;
+    int GuidePos = 3;
+    Colorref GuideCol = Rgb(255, 255, 192);
+    Colorref FrameTextColour = 0;
+    // The start-up timer holds a weak reference, so a program destroyed before it fires is never touched.
+    std::shared_ptr<int> AliveToken = std::make_shared<int>(0);
 };
 
 } // namespace velmora

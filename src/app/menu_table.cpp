@@ -1,0 +1,297 @@
+#include "app/menu_table.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace velmora {
+
+namespace {
+
+constexpr bool Built = true;
+constexpr bool Later = false;
+
+MenuItem Item(std::string_view name, std::string_view caption, std::string_view handler, bool built,
+              std::string_view shortcut = "", std::string_view submenu = "") {
+    return MenuItem{name, caption, handler, shortcut, built, submenu};
+}
+
+MenuItem Separator() { return MenuItem{"", "-", "", "", false, ""}; }
+
+Menu FileMenu() {
+    return {"File",
+            {
+                Item("FileNewItem", "New", "CmFilenewExecute", Later, "Ctrl+N"),
+                Item("FileOpenItem", "Open", "CmFileopenExecute", Later, "Ctrl+O"),
+                Item("FileSaveItem", "Save", "CmSaveExecute", Later, "Ctrl+S"),
+                Item("FileSaveAsItem", "Save As", "CmSaveasExecute", Later),
+                Item("Autosave1", "Autosave", "CmAutosaveExecute", Later),
+                Item("Autoscroll1", "Autoscroll", "CmAutoscrollExecute", Later),
+                Separator(),
+                Item("RotateMirrorDrawing1", "Rotate / Mirror Drawing...", "CmRotatedwgExecute", Later),
+                Separator(),
+                Item("SaveasBitMap1", "Save as BitMap...", "CmBmpExecute", Later),
+                Item("SaveasPNGfile1", "Save as PNG file", "CmPngExecute", Later),
+                Separator(),
+                Item("FilePrintItem", "Print...", "CmPrintExecute", Later),
+                Item("PrintCalibrator1", "Print Calibrator", "CmPrintcalExecute", Later),
+                Item("FilePrintSetupItem", "Printer Setup...", "CmPrintersetupExecute", Later),
+                Item("PrintPartofDrawing1", "Print Part of Drawing...", "CmPrintpartExecute", Later),
+                Item("PrintSplit1", "Print Split over 2 pages...", "CmPrintssplitExecute", Later),
+                Separator(),
+                // The captions of the recent entries are the drawing names (Ui::SetRecentFiles).
+                Item("lastfile1", "", "CmLast1Execute", Later),
+                Item("lastfile2", "", "CmLast2Execute", Later),
+                Item("lastfile3", "", "CmLast3Execute", Later),
+                Separator(),
+                Item("FileExitItem", "Exit", "CmExitExecute", Built),
+            }};
+}
+
+Menu PlanViewsMenu() {
+    return {"Plan Views",
+            {
+                Item("DisplayMode1", "Display Mode...", "CmDmodeplanExecute", Later),
+                Item("FloorAreas1", "Floor Areas", "CmSpecsExecute", Later),
+                Item("ShowOverlays1", "Show Overlays...", "CmOverlaysExecute", Later),
+                Separator(),
+                Item("GroundFloor1", "Ground Floor  \".PLN\"", "CmPlanExecute", Later),
+                Item("FirstFloor1", "First Floor", "CmPlan1Execute", Later),
+                Item("SecondFloor1", "Second Floor", "CmPlan2Execute", Later),
+                Item("Thirdfloor1", "Third Floor", "CmPlan3Execute", Later),
+                Item("SubFloor1", "Sub Floor/ Basement \".SF\"", "CmSubfloorExecute", Later),
+                Item("SitePlan1", "Site Plan", "CmSiteExecute", Later),
+                Separator(),
+                Item("LayoutView1", "Layout View", "CmLayout1Execute", Later),
+            }};
+}
+
+Menu ZoomMenu() {
+    return {" Zoom ",
+            {
+                Item("BacktoNormal1", "Back to Normal", "CmZoomnormalExecute", Built, "Ctrl+Y"),
+                Item("FitWallsonScreen1", "Fit Walls on Screen", "CmFitwallsExecute", Built),
+                Item("ScalePercentage1", "Scale Drawing on Screen", "ScalePercentage1Click", Built),
+                Item("ShrinktoHalf1", "Shrink to Half", "CmShrinkhalfExecute", Built),
+                Item("ZoomStyle2", "Zoom Style", "ZoomStyle2Click", Built),
+                Item("ZoomUp1", "Zoom Up...", "CmZoomupExecute", Built, "Ctrl+Z"),
+            }};
+}
+
+Menu EditMenu() {
+    constexpr std::string_view base = "Alter Base Plan Size";
+    return {"Edit / Alter",
+            {
+                Item("UndoLastAction1", "Undo Last Action", "CmUndoExecute", Later, "Ctrl+U"),
+                Item("ReDoLastAction1", "Redo Last Action", "CmRedoExecute", Later, "Ctrl+R"),
+                Separator(),
+                Item("Copy1", "Copy", "CmCopyExecute", Later, "Ctrl+C"),
+                Item("Paste1", "Paste", "CmPasteExecute", Later, "Ctrl+V"),
+                Item("EraseDelete1", "Erase / Delete", "CmEraseExecute", Later),
+                Item("MoveorRotate1", "Move or Rotate", "CmMoveExecute", Later),
+                Separator(),
+                Item("AdjustWalls1", "Adjust Walls", "CmSnapToExecute", Later),
+                Item("ExpandBase1", "Expand Base", "CmExpandbaseExecute", Later, "", base),
+                Item("ShortenBase1", "Shorten Base", "CmShrinkbaseExecute", Later, "", base),
+                Item("MoveDeleteCurve1", "Move / Delete Curve", "CmCurveAlterExecute", Later),
+                Separator(),
+                Item("ChangeText1", "Change Text", "CmChangetextExecute", Later),
+                Item("Resizesometext1", "Resize some Text", "CmResizetextExecute", Later),
+                Item("ChangeFillColour1", "Change Fill Colour", "CmChangecolExecute", Later),
+                Item("ChangeSize1", "Change Size", "CmChangesizeExecute", Later),
+                Item("MergeWorktops1", "Merge Worktops", "MergeWorktopsExecute", Later, "Ctrl+M"),
+                Separator(),
+                Item("DeleteFloor1", "Delete TOP or basement Floor", "CmDelfloorExecute", Later),
+                Separator(),
+                Item("SetDatumPoint1", "Set Datum Point", "CmDatumExecute", Built, "Ctrl+D"),
+                Item("CentreofaLine1", "Centre of a Line", "CmCentreExecute", Built),
+                Item("CentreofRectangle1", "Centre of Rectangle", "CmCentrecentreExecute", Built),
+            }};
+}
+
+Menu ToolsMenu() {
+    return {"Tools",
+            {
+                Item("Pencolour1", "Pen colour", "CmPencolorExecute", Later),
+                Item("LineStyle1", "Line Style", "CmLinestyleExecute", Later),
+                Separator(),
+                Item("Line1", "Line", "CmLineExecute", Later),
+                Item("LineText1", "Line+Text", "CmLinetextExecute", Later),
+                Item("Text1", "Text", "CmTextExecute", Later),
+                Item("Arc1", "Arc", "CmArcExecute", Later),
+                Item("Circle1", "Circle", "CmCircleExecute", Later),
+                Item("Ellipse1", "Ellipse", "CmEllipseExecute", Later),
+                Item("RoundedRectangle1", "Rounded Rectangle", "CmRndRectExecute", Later),
+                Item("Polygon1", "Polygon", "CmPolygonExecute", Later),
+                Separator(),
+                Item("ManualDimensions1", "Manual Dimensions", "CmNewdimensionExecute", Later),
+                Item("Multilines1", "Multilines", "CmMultilinesExecute", Later),
+            }};
+}
+
+Menu DesignRoomsMenu() {
+    return {"Design Rooms",
+            {
+                Item("NewDesignRoom1", "New Design Room", "CmDroomExecute", Later),
+                Item("EnlargeRoom1", "Enlarge Room", "CmExpandroomExecute", Later),
+                Item("ShrinkRoom1", "Shrink Room", "CmShrinkdroomExecute", Later),
+                Item("MoveRoom1", "Move Room", "CmDroommoveExecute", Later),
+                Item("RotateRoom1", "Rotate Room", "CmRotatedroomExecute", Later),
+                Item("DeleteRoom1", "DELETE Room", "CmDeletedroomExecute", Later),
+                Item("MaxDesignRoomSize1", "Max Design Room Size", "CmMaxdroomExecute", Later),
+                Item("LayoutGrid1", "Layout Grid", "CmLytgridExecute", Later),
+                Separator(),
+                Item("FinishDesignRooms1", "FINISH Design Rooms", "CmLockdroomsExecute", Later),
+                Item("AlterFinishedRoom1", "ALTER Finished Room", "CmChangedroomsExecute", Later),
+                Item("MarkExternalWalls1", "Mark External Walls on Layout", "CmExtwallExecute", Later),
+            }};
+}
+
+Menu OtherItemsMenu() {
+    return {"Other Items", {Item("Stairs1", "Stairs", "CmStairsCDExecute", Later)}};
+}
+
+Menu CustomiseMenu() {
+    return {"Customise",
+            {
+                Item("DefaultColours1", "Screen Colours", "CmDefclrsExecute", Built),
+                Item("RoomColours1", "Room Colours", "CmDefroomclrsExecute", Built),
+                Item("SelfAligningDistance1", "Self Aligning Distance", "CmDefmergeExecute", Built),
+                Item("RoomDimensionTextSize1", "Room, Dimension Text Size", "CmDefrmtextExecute", Built),
+                Item("ArrowOffsets1", "Arrow Offsets", "CmDefdimensExecute", Built),
+                Item("FontTextSize1", "Font, Text Size...", "CmDeftextExecute", Built),
+                Item("GridLayoutViews1", "Grid (Layout Views)", "CmDeflytgridExecute", Built),
+                Item("ZoomStyle1", "Zoom Style", "CmZoomstyle1Execute", Built),
+                Separator(),
+                Item("GuideLine1", "Guide  Line Details", "CmGuideLineExecute", Built),
+                Item("FloorPlansTitles1", "Floor Plan Titles", "CmTitle2DExecute", Later),
+                Item("DoorOpeningAngle1", "Door Opening Angle", "CmDefdoorsExecute", Later),
+                Item("TreadsandRisers1", "Treads and Risers", "CmDefstairsExecute", Later),
+                Item("PrintCalibrator2", "Print Calibrator", "CmPrintcalExecute", Later),
+            }};
+}
+
+Menu LibrariesMenu() {
+    return {"Libraries",
+            {
+                Item("AddtoaLibrary1", "Add to a Library...", "CmLibaddExecute", Later),
+                Separator(),
+                Item("Electrical1", "Electrical", "CmLibelecExecute", Later),
+                Item("Furniture1", "Furniture", "CmLibfurnExecute", Later),
+                Item("Miscellaneous1", "Miscellaneous", "CmLibmiscExecute", Later),
+                Item("Plumbing1", "Plumbing", "CmLibplumbExecute", Later),
+                Separator(),
+                Item("CustomDrawnItems1", "Custom Drawn Items", "CmEasyDrawExecute", Later),
+            }};
+}
+
+Menu HelpMenu() {
+    return {"Help",
+            {
+                Item("Quickstart1", "Velmora Basics", "CmQuickstartExecute", Built),
+                Item("Index1", "Search the Help INDEX", "CmIndexExecute", Built),
+                // The guided sequences need the drawing tools they walk through.
+                Item("Wizards1", "Wizards", "CmWizardsExecute", Later),
+                Item("CmExample1", "1/ External Wall Example", "CmExamplewallExecute", Built),
+                Item("CmExample2", "2/ Design Room Layout", "CmExampledrmExecute", Built),
+                Item("CmDesroom", "Drawing with Design Rooms", "CmDesroomExecute", Built),
+                Item("CmExternwall", "Drawing External Walls", "CmExternwallExecute", Built),
+                Item("CmTerminology1", "Terminology", "CmTerminology1Execute", Built),
+                Separator(),
+                Item("HelpAboutItem", "&About...", "HelpAbout1Execute", Built),
+            }};
+}
+
+std::vector<Menu> BuildMenus() {
+    return {FileMenu(),        PlanViewsMenu(),  ZoomMenu(),      EditMenu(),
+            ToolsMenu(),       DesignRoomsMenu(), OtherItemsMenu(), CustomiseMenu(),
+            LibrariesMenu(),   HelpMenu()};
+}
+
+std::vector<ToolButton> BuildToolBar() {
+    return {
+        {"Undo", "CmUndoExecute", "Undo icon: take back the last action", "undo", Later},
+        {"Redo", "CmRedoExecute", "Redo icon: do again the action taken back", "redo", Later},
+        {"Datum", "CmDatumExecute", "Datum icon: set a new reference point for measuring offsets", "datum", Built},
+        {"Centre of a Line", "CmCentreExecute", "Centre icon: will centre cursor on a line or wall etc.,", "centre",
+         Built},
+        {"Centre of Rectangle", "CmCentrecentreExecute",
+         "Centres icon: will centre cursor in a rectangular area ( useful for centreing text in an area, etc., )",
+         "centrecentre", Built},
+        {"Move or Rotate", "CmMoveExecute", "Move icon: move or rotate the items you drag over", "move", Later},
+        {"Erase / Delete", "CmEraseExecute", "Erase icon: delete the items you drag over", "erase", Later},
+        {"Change Pencolor", "CmPencolorExecute", "Pen icon: choose the colour of new items", "pencolour", Later},
+        {"Adjust Walls", "CmSnapToExecute", "Adjust icon: continue, shorten, extend, split or delete walls",
+         "adjustwalls", Later},
+        {"Custom Drawn Items", "CmEasyDrawExecute", "Custom icon: design a fixture to size", "easydraw", Later},
+        {"Window", "CmWindowExecute", "Window icon: put a window into a wall", "window", Later},
+        {"Door or Wall Opening", "CmDoorsExecute", "Door icon: put a door or an opening into a wall", "door", Later},
+        {"Draw Internal Wall", "CmIntwallExecute", "Internal wall icon: draw internal walls", "intwall", Later},
+        {"Polygon", "CmPolygonExecute", "Polygon icon: draw a filled polygon", "polygon", Later},
+        {"New Design Room", "CmDroomExecute", "Design room icon: add a new design room", "droom", Later},
+        {"FINISH Design Rooms", "CmLockdroomsExecute", "Finish icon: turn the design rooms into walls", "finish",
+         Later},
+        {"Max Design Room Size", "CmMaxdroomExecute", "Max room icon: measure the free space for a room", "maxroom",
+         Later},
+        {"ALTER Finished Room", "CmChangedroomsExecute", "Alter icon: take a finished room back to a design room",
+         "alterroom", Later},
+        {"Mark External Walls on Layout", "CmExtwallExecute",
+         "Mark icon: mark the external wall corners round the layout", "markwalls", Later},
+        {"Layout Grid", "CmLytgridExecute", "Grid icon: show or hide the layout grid", "grid", Later},
+    };
+}
+
+} // namespace
+
+const std::vector<Menu>& MenuTable() {
+    static const std::vector<Menu> menus = BuildMenus();
+    return menus;
+}
+
+const std::vector<ToolButton>& ToolBarTable() {
+    static const std::vector<ToolButton> buttons = BuildToolBar();
+    return buttons;
+}
+
+const std::vector<HiddenCommand>& HiddenCommandTable() {
+    static const std::vector<HiddenCommand> hidden = {{"File1Click", Later}, {"CmContextExecute", Built}};
+    return hidden;
+}
+
+const MenuItem* FindMenuItem(std::string_view handler) {
+    for (const Menu& menu : MenuTable())
+        for (const MenuItem& item : menu.Items)
+            if (!item.IsSeparator() && item.Handler == handler) return &item;
+    return nullptr;
+}
+
+namespace {
+
+// The built state of a handler wherever the tables name it; nothing for an unknown handler.
+std::optional<bool> BuiltState(std::string_view handler) {
+    if (const MenuItem* item = FindMenuItem(handler)) return item->Built;
+    for (const ToolButton& b : ToolBarTable())
+        if (b.Handler == handler) return b.Built;
+    for (const HiddenCommand& h : HiddenCommandTable())
+        if (h.Handler == handler) return h.Built;
+    return std::nullopt;
+}
+
+} // namespace
+
+bool IsKnownHandler(std::string_view handler) { return BuiltState(handler).has_value(); }
+
+bool IsBuiltHandler(std::string_view handler) { return BuiltState(handler).value_or(false); }
+
+std::vector<std::string_view> AllHandlers() {
+    std::vector<std::string_view> out;
+    auto add = [&out](std::string_view h) {
+        if (!h.empty() && std::find(out.begin(), out.end(), h) == out.end()) out.push_back(h);
+    };
+    for (const Menu& menu : MenuTable())
+        for (const MenuItem& item : menu.Items) add(item.Handler);
+    for (const ToolButton& b : ToolBarTable()) add(b.Handler);
+    for (const HiddenCommand& h : HiddenCommandTable()) add(h.Handler);
+    return out;
+}
+
+} // namespace velmora

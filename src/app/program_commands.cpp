@@ -1,0 +1,77 @@
+// The commands of the frame by handler name. Commands of menu items that are not built yet are not
+// registered: the menu table shows them disabled and RunCommand refuses them.
+#include "app/customise_commands.h"
+#include "app/help_pages.h"
+#include "app/program.h"
+#include "view/drawing_window.h"
+
+namespace velmora {
+
+namespace {
+
+// Zoom kinds of the drawing window.
+constexpr int KindBackToNormal = 2;
+constexpr int KindShrinkToHalf = 3;
+constexpr int KindFitWalls = 4;
+
+} // namespace
+
+void Program::RegisterCommands() {
+    Commands.Add("CmExitExecute", [this] { RunExitSequence(); });
+    RegisterViewCommands();
+    RegisterHelpCommands();
+    RegisterCustomiseCommands();
+}
+
+// The zoom, datum and centre commands act on the drawing window; without one there is nothing to act on.
+void Program::RegisterViewCommands() {
+    auto onWindow = [this](void (TMDIChild::*command)()) {
+        return [this, command] {
+            if (Child) (Child.get()->*command)();
+        };
+    };
+    auto zoom = [this](int kind) {
+        return [this, kind] {
+            if (Child) Child->ZoomCommand(kind);
+        };
+    };
+    Commands.Add("CmZoomnormalExecute", zoom(KindBackToNormal));
+    Commands.Add("CmShrinkhalfExecute", zoom(KindShrinkToHalf));
+    Commands.Add("CmFitwallsExecute", zoom(KindFitWalls));
+    Commands.Add("CmZoomupExecute", onWindow(&TMDIChild::ZoomUpCommand));
+    Commands.Add("ScalePercentage1Click", onWindow(&TMDIChild::ScaleDrawingCommand));
+    Commands.Add("CmDatumExecute", onWindow(&TMDIChild::DatumCommand));
+    Commands.Add("CmCentreExecute", onWindow(&TMDIChild::CentreOfLineCommand));
+    Commands.Add("CmCentrecentreExecute", onWindow(&TMDIChild::CentreOfRectCommand));
+}
+
+void Program::RegisterHelpCommands() {
+    for (const char* handler : {"CmQuickstartExecute", "CmIndexExecute", "CmExamplewallExecute",
+                                "CmExampledrmExecute", "CmDesroomExecute", "CmExternwallExecute",
+                                "CmTerminology1Execute"}) {
+        const HelpMenuPage* item = FindHelpMenuPage(handler);
+        Commands.Add(handler, [this, item] { ShowHelpMenuPage(S, U, *item); });
+    }
+    Commands.Add("HelpAbout1Execute", [this] {
+        DialogDescription about = AboutDialog();
+        U.RunDialog(about);
+    });
+    Commands.Add("CmContextExecute", [this] { CmContextExecute(S, U); });
+}
+
+void Program::RegisterCustomiseCommands() {
+    Commands.Add("CmDefclrsExecute", [this] { CmDefclrsExecute(S, U); });
+    Commands.Add("CmDefroomclrsExecute", [this] { CmDefroomclrsExecute(S, U); });
+    Commands.Add("CmDefmergeExecute", [this] { CmDefmergeExecute(S, U); });
+    Commands.Add("CmDefdimensExecute", [this] { CmDefdimensExecute(S, U); });
+    Commands.Add("CmDefrmtextExecute", [this] { CmDefrmtextExecute(S, U); });
+    Commands.Add("CmDeftextExecute", [this] {
+        if (const auto colour = CmDeftextExecute(S, U, FrameTextColour)) FrameTextColour = *colour;
+    });
+    Commands.Add("CmDeflytgridExecute", [this] { CmDeflytgridExecute(S, U); });
+    Commands.Add("CmZoomstyle1Execute", [this] { CmZoomstyle1Execute(S, U); });
+    Commands.Add("ZoomStyle2Click", [this] { CmZoomstyle1Execute(S, U); });
+    Commands.Add("CmGuideLineExecute", [this] { CmGuideLineExecute(S, U); });
+}
+
+} // namespace velmora

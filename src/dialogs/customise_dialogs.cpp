@@ -1,0 +1,209 @@
+#include "dialogs/customise_dialogs.h"
+
+#include "platform/ui.h"
+
+#include <charconv>
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* HelpCustomise = "custom.htm";
+
+DialogField Field(const std::string& label, FieldKind kind, const std::string& value, const std::string& group) {
+    DialogField f;
+    f.Label = label;
+    f.Kind = kind;
+    f.Value = value;
+    f.Group = group;
+    return f;
+}
+
+DialogField Number(const std::string& label, int value, const std::string& group) {
+    return Field(label, FieldKind::Number, std::to_string(value), group);
+}
+
+DialogField Radio(const std::string& label, bool on, const std::string& group) {
+    return Field(label, FieldKind::Radio, on ? "1" : "0", group);
+}
+
+DialogField Static(const std::string& label, const std::string& group = "") {
+    return Field(label, FieldKind::Static, "", group);
+}
+
+DialogButton Button(const std::string& caption, bool isCancel = false) {
+    DialogButton b;
+    b.Caption = caption;
+    b.IsCancel = isCancel;
+    return b;
+}
+
+// A button that acts while the dialog stays open.
+DialogButton ActionButton(const std::string& caption, std::function<void(DialogDescription&)> action) {
+    DialogButton b;
+    b.Caption = caption;
+    b.Closes = false;
+    b.Action = std::move(action);
+    return b;
+}
+
+std::vector<DialogButton> OkCancel() { return {Button("O K"), Button("Cancel", true)}; }
+
+std::string Refusal(const std::string& name, const std::string& range) {
+    return name + " input is incorrect\n" + range;
+}
+
+// One box of a range check: the refusal when the typed value is no number or outside [low, high].
+std::optional<std::string> CheckRange(const DialogDescription& d, const std::string& label, int low, int high,
+                                      const std::string& name, const std::string& range) {
+    const std::optional<int> v = ParseWholeNumber(d.Value(label));
+    if (!v || *v < low || *v > high) return Refusal(name, range);
+    return std::nullopt;
+}
+
+// The room text boxes count anything that is no number as 10 points.
+int PointsOr10(const DialogDescription& d, const std::string& label) {
+    return ParseWholeNumber(d.Value(label)).value_or(10);
+}
+
+} // namespace
+
+std::optional<int> ParseWholeNumber(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+DialogDescription TTMeasdlg::Make(int metricFlag) {
+    DialogDescription d;
+    d.Caption = Caption;
+    d.Fields = {Radio(Imperial, metricFlag != 1, "measuring system"), Radio(Metric, metricFlag == 1, "measuring system")};
+    d.Buttons = OkCancel();
+    return d;
+}
+
+int TTMeasdlg::Result(const DialogDescription& d) { return d.IsOn(Metric) ? 1 : 0; }
+
+DialogDescription TTZoomdlg::Make(int style, Ui& ui) {
+    const std::string group = "zoom defaults";
+    DialogDescription d;
+    d.Caption = Caption;
+    d.HelpPage = HelpCustomise;
+    d.Fields = {Radio(NormalSize, style != 1, group), Radio(PreviousState, style == 1, group)};
+    d.Buttons = OkCancel();
+    d.Buttons.push_back(ActionButton("Help", [&ui](DialogDescription&) { ui.ShowHelp(HelpCustomise); }));
+    return d;
+}
+
+int TTZoomdlg::Result(const DialogDescription& d) { return d.IsOn(PreviousState) ? 1 : 0; }
+
+DialogDescription TTOffsetdlg::Make(const DimensionSettings& current, int metricFlag) {
+    const int scale = metricFlag == 1 ? 1 : 24; // imperial boxes show whole inches
+    const std::string offsets = "arrow offsets from a wall";
+    const std::string text = TextSize;
+    DialogDescription d;
+    d.Caption = "showing dimensions";
+    d.HelpPage = HelpCustomise;
+    d.Fields = {
+        Number(Internal, current.InternalOffset / scale, offsets),
+        Number(External, current.ExternalOffset / scale, offsets),
+        Number(Overall, current.OverallOffset / scale, offsets),
+        Static("( ranges 6 - 120 inches, metric 100 - 3000 mm. )", offsets),
+        Number(text, current.TextSize, text),
+        Radio(Horizontal, current.TextDirection != 2700, text),
+        Radio(AlongLine, current.TextDirection == 2700, text),
+    };
+    d.Buttons = OkCancel();
+    // The ranges are checked in the units the user typed, so a refusal never contradicts the range it
+    // quotes (an imperial offset is refused exactly outside 4 - 120 inches, not at 4 1/6 inches).
+    d.Check = [metric = metricFlag == 1](const DialogDescription& dlg, const std::string&) {
+        const int low = metric ? 100 : 4;
+        const int high = metric ? 3000 : 120;
+        const int highOverall = metric ? 5000 : 200;
+        const std::string range = metric ? "100 - 3000 mm." : "4 - 120 inches";
+        const std::string rangeOverall = metric ? "100 - 5000 mm." : "4 - 200 inches";
+        if (auto r = CheckRange(dlg, Internal, low, high, "internal", range)) return r;
+        if (auto r = CheckRange(dlg, External, low, high, "external", range)) return r;
+        if (auto r = CheckRange(dlg, Overall, low, highOverall, "overall", rangeOverall))
+            return r;
+        return CheckRange(dlg, TextSize, 8, 12, "dimension text", "8 - 12");
+    };
+    return d;
+}
+
+DimensionSettings TTOffsetdlg::Result(const DialogDescription& dialog, const DimensionSettings& current,
+                                      int metricFlag) {
+    const int scale = metricFlag == 1 ? 1 : 24;
+    DimensionSettings out = current;
+    out.InternalOffset = ParseWholeNumber(dialog.Value(Internal)).value_or(0) * scale;
+    out.ExternalOffset = ParseWholeNumber(dialog.Value(External)).value_or(0) * scale;
+    out.OverallOffset = ParseWholeNumber(dialog.Value(Overall)).value_or(0) * scale;
+    out.TextSize = ParseWholeNumber(dialog.Value(TextSize)).value_or(10);
+    out.TextDirection = dialog.IsOn(Horizontal) ? 0 : 2700;
+    return out;
+}
+
+DialogDescription TTRoomtextdlg::Make(const DimensionSettings& current) {
+    const std::string group = "room text size";
+    DialogDescription d;
+    d.Caption = "text sizes for rooms";
+    d.HelpPage = HelpCustomise;
+    d.Fields = {
+        Number(DimensionsSize, current.DimensionSize, group),
+        Static("pts", group),
+        Number(RoomNameSize, current.RoomNameSize, group),
+        Static("pts", group),
+        Static("range is between 8 - 12 points", group),
+    };
+    d.Buttons = OkCancel();
+    d.Check = [](const DialogDescription& dlg, const std::string&) -> std::optional<std::string> {
+        auto bad = [](int v) { return v < 6 || v > 20; };
+        if (bad(PointsOr10(dlg, DimensionsSize))) return Refusal("dimensions", "6 - 20");
+        if (bad(PointsOr10(dlg, RoomNameSize))) return Refusal("room name", "6 - 20");
+        return std::nullopt;
+    };
+    return d;
+}
+
+DimensionSettings TTRoomtextdlg::Result(const DialogDescription& dialog, const DimensionSettings& current) {
+    DimensionSettings out = current;
+    out.DimensionSize = PointsOr10(dialog, DimensionsSize);
+    out.RoomNameSize = PointsOr10(dialog, RoomNameSize);
+    return out;
+}
+
+DialogDescription TDefGuideDlg1::Make(int position, Colorref colour,
+                                      std::function<std::optional<Colorref>(Colorref current)> changeColour) {
+    const std::string group = "guide line position";
+    DialogDescription d;
+    d.Caption = "Guide Line Details";
+    d.HelpPage = HelpCustomise;
+    d.Fields = {
+        Radio(Top, position == 1, group),
+        Radio(Bottom, position != 1, group),
+        Field(Sample, FieldKind::ColourSwatch, std::to_string(colour), ""),
+    };
+    d.Buttons = OkCancel();
+    d.Buttons.push_back(
+        ActionButton(ChangeColour, [changeColour = std::move(changeColour)](DialogDescription& dlg) {
+            if (auto chosen = changeColour(Colour(dlg))) dlg.SetValue(Sample, std::to_string(*chosen));
+        }));
+    return d;
+}
+
+int TDefGuideDlg1::Position(const DialogDescription& dialog) { return dialog.IsOn(Top) ? 1 : 3; }
+
+Colorref TDefGuideDlg1::Colour(const DialogDescription& dialog) {
+    Colorref c = 0;
+    const std::string v = dialog.Value(Sample);
+    std::from_chars(v.data(), v.data() + v.size(), c);
+    return c;
+}
+
+} // namespace velmora
