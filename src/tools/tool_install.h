@@ -7,7 +7,14 @@
 
 namespace velmora {
 
+// Deletes the installed tool and creates one by kind code. The previous tool's half-finished points are
+// dropped without drawing or erasing anything.
 void InstallTool(AppState& state, Ui& ui, int kind);
+// The idle pick tool, with its guide texts and LastCommand 500. Every tool ends this way.
 void ReturnToPickTool(AppState& state, Ui& ui);
+
+// Whether a kind's own tool class is built. InstallTool gives the pick tool, with the pick tool's texts,
+// for a kind that is not: the user then sees the tool that really receives the events.
+bool ToolKindAvailable(int kind);
 
 } // namespace velmora

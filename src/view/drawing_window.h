@@ -6,22 +6,52 @@
 #include "platform/canvas.h"
 #include "platform/keys.h"
 #include "platform/ui.h"
+#include "view/paint_objects.h"
+#include "view/view_mapping.h"
 
+#include <memory>
 #include <optional>
 
 namespace velmora {
 
 enum class MouseButton;
 enum class ScrollRequest;
+class TDrawingtool;
+
+// The areas InvalidateChange can invalidate around the tool's last change.
+enum : int {
+    ChangeAroundTool = 1,    // the tool's points and its Box, 50 logical units around
+    ChangeBoxOnly = 2,       // the tool's Box, 10 logical units around
+    ChangeAfterWallEdit = 3, // the tool's points and its Box, 10 logical units around
+    ChangeAfterRoomEdit = 4, // the Box and the end point, 10 logical units plus the merging distance around
+};
+
+// ZoomState values.
+enum : int {
+    ZoomNone = 0,
+    ZoomNormal = 2,
+    ZoomShrunk = 3,
+    ZoomFitWalls = 4,
+    ZoomFitAll = 5,
+    ZoomUpStarted = 6,
+};
 
 class TMDIChild {
 public:
+    // Creation: the screen colours from CFG/CLR.CFG, the read-out reset, the units of the drawing and, when
+    // a drawing is open, the list loaded from its working file ("Error: no file of that name" when that
+    // fails).
     TMDIChild(AppState& state, Ui& ui);
+    ~TMDIChild();
+    TMDIChild(const TMDIChild&) = delete;
+    TMDIChild& operator=(const TMDIChild&) = delete;
 
-    // Read-out reference point and mode.
+    // Read-out reference point (world units) and mode: 1 nothing yet; 2, 3 offsets only (3 during Zoom Up);
+    // 4 offsets, length and bearing from the datum; 5 from a temporary datum; 6 waiting for Enter to fix one.
     int RefX = 0, RefY = 0;
     int PressX = 0, PressY = 0;
     int VScrollRange = 0;
+    int HScrollRange = 0;
     Point ZoomRect[2]{};
     int ReadoutMode = 1;
     int ResumeToolKind = 21;
@@ -29,6 +59,7 @@ public:
     Point OrgAtPress{};
 
     // Events from the front end.
+    // Paints the current view from the list in memory. Painting changes no object, no setting and no file.
     void OnPaint(Canvas& canvas, std::optional<Rect> clip);
     void OnMouseDown(MouseButton button, Point px);
     void OnMouseUp(MouseButton button, Point px);
@@ -38,19 +69,95 @@ public:
     void OnResize(Size client);
     void OnScroll(bool vertical, ScrollRequest request, int thumbPos);
 
-    // View set-up and the zoom commands.
+    // View set-up: reason 1 a view has just been opened, 2 the window was resized or the scale changed.
     void SetupView(int reason);
     void CentreOnSheet(bool repaint);
-    void ZoomCommand(int kind); // 2 Back to Normal, 3 Shrink to Half, 4 Fit Walls on Screen
+
+    // The zoom commands. kind 2 Back to Normal, 3 Shrink to Half, 4 Fit Walls on Screen, 5 fit everything.
+    // Each leaves DrawingReady at 2 and a tool installed, whatever it finds.
+    void ZoomCommand(int kind);
+    void ZoomTo(int kind);
+    void AlignToReference();
+    void FitZoomToClient();
     void ZoomUpCommand();
     void ScaleDrawingCommand();
     void DatumCommand();
     void CentreOfLineCommand();
     void CentreOfRectCommand();
 
+    // The read-out.
+    void ShowReadout(int px, int py);
+    // The point the read-out measures from by default, or nothing on views that have none.
+    std::optional<Point> ComputeDatum() const;
+    void ShowPixelSize();
+
+    // Invalidates the screen area of the tool's last change (kinds above); the whole window while the
+    // layout grid is shown.
+    void InvalidateChange(int kind);
+
+    // The frame of the view and the window/viewport mapping for the current client.
+    ViewFrame Frame() const;
+    void ApplyMapping(Canvas& dc) const;
+    // Scroll positions as the scroll bars hold them.
+    ScrollPositions Positions() const;
+    // True while an autoscroll pass is pending (a left button held with autoscroll on).
+    bool AutoscrollRunning() const { return Autoscrolling; }
+
 private:
     AppState& S;
     Ui& U;
+    OverlayFlags Overlay;
+    bool LeftHeld = false;
+    bool Autoscrolling = false;
+    Point LastMouse{};
+    // Timers hold a weak reference to this, so a pass that fires after the window closed does nothing.
+    std::shared_ptr<TMDIChild*> Alive;
+
+    // Creation.
+    void ReadColours();
+    void LoadWorkingFile();
+
+    // Painting.
+    PaintContext MakePaintContext() const;
+    void ReadOverlayFlags();
+    void PaintLayoutGrid(Canvas& dc, const PaintContext& pc);
+    void UpkeepReference();
+    void UpkeepLayoutReference();
+
+    // Zoom helpers.
+    bool BeginZoomCommand(int kind);
+    void FinishZoom();
+    bool ZoomBackToNormal();
+    bool ZoomShrinkToHalf();
+    bool ZoomFit(int kind);
+    bool FitLayout(int kind);
+    bool FitFloor(int kind);
+    float NormalZoom() const;
+    void ApplyScrollFromOrigin();
+    void WriteZoomStat();
+    void SaveWorkingCopy();
+
+    // Zoom Up on the window canvas.
+    void ZoomUpPress(Point px);
+    void ZoomUpDrag(Point px);
+    void ZoomUpRelease(Point px);
+    void DrawZoomRect(Canvas& dc) const;
+    Point WorldAtPixel(Point px) const;
+
+    // Scrolling.
+    void SetPositions(ScrollPositions pos);
+    void ScrollBy(bool vertical, int delta);
+    void AutoscrollPass();
+    void ScheduleAutoscroll();
+
+    // Mouse dispatch.
+    TDrawingtool* Tool() const;
+    void LeftDown(Point px);
+    void RightDown(Point px);
+    void LeftUp(Point px);
 };
+
+// Zoom Style (menu items in the Zoom and the customise menus): TTZoomdlg on CFG/ZOOMSTYLE.CFG.
+void ZoomStyleCommand(AppState& state, Ui& ui);
 
 } // namespace velmora

@@ -1,0 +1,68 @@
+#include "dialogs/feet_dialog.h"
+
+#include "platform/ui.h"
+#include "view/units.h"
+
+#include <string>
+
+namespace velmora {
+
+namespace {
+
+DialogField MakeField(const std::string& label, FieldKind kind, const std::string& value = "",
+                      const std::string& group = "") {
+    DialogField f;
+    f.Label = label;
+    f.Kind = kind;
+    f.Value = value;
+    f.Group = group;
+    return f;
+}
+
+DialogButton MakeButton(const std::string& caption, bool closes = true, bool cancel = false) {
+    DialogButton b;
+    b.Caption = caption;
+    b.Closes = closes;
+    b.IsCancel = cancel;
+    return b;
+}
+
+FeetFields FieldsOf(const DialogDescription& d) {
+    return {d.Value(TTFeetdlg::Feet), d.Value(TTFeetdlg::Inches), d.Value(TTFeetdlg::Numerator),
+            d.Value(TTFeetdlg::Denominator)};
+}
+
+} // namespace
+
+DialogDescription TTFeetdlg::Make(int initialWorld) {
+    const FeetFields start = FeetFieldsFor(initialWorld);
+    DialogDescription d;
+    d.Caption = Caption;
+    d.HelpPage = "other.htm";
+    d.Fields.push_back(MakeField("distance - max 350 feet", FieldKind::Static));
+    d.Fields.push_back(MakeField(Feet, FieldKind::Number, start.Feet));
+    d.Fields.push_back(MakeField(Inches, FieldKind::Number, start.Inches));
+    d.Fields.push_back(MakeField(Numerator, FieldKind::Number, start.Numerator));
+    d.Fields.push_back(MakeField("/", FieldKind::Static));
+    d.Fields.push_back(MakeField(Denominator, FieldKind::Number, start.Denominator));
+    d.Buttons.push_back(MakeButton("O K"));
+    d.Buttons.push_back(MakeButton("Cancel", true, true));
+    d.Buttons.push_back(MakeButton("Help", false));
+    d.Check = [](const DialogDescription& dialog, const std::string&) -> std::optional<std::string> {
+        if (FeetFieldsValue(FieldsOf(dialog))) return std::nullopt;
+        return std::string(FeetRangeMessage);
+    };
+    return d;
+}
+
+int TTFeetdlg::Value(const DialogDescription& d) {
+    return FeetFieldsValue(FieldsOf(d)).value_or(0);
+}
+
+std::optional<int> AskFeetDistance(Ui& ui, int initialWorld) {
+    DialogDescription d = TTFeetdlg::Make(initialWorld);
+    if (ui.RunDialog(d) != "O K") return std::nullopt;
+    return TTFeetdlg::Value(d);
+}
+
+} // namespace velmora

@@ -1,0 +1,65 @@
+#include "tools/tool_install.h"
+
+#include "tools/drawing_tool.h"
+#include "tools/line_tool.h"
+
+#include <memory>
+
+namespace velmora {
+
+namespace {
+
+// Kinds whose tools (arc, text, ellipse, circle, move, copy, walls, openings, design rooms) come with the
+// commands that use them. Until a kind's class is added to MakeTool it installs the pick tool.
+bool IsPendingKind(int kind) {
+    switch (kind) {
+    case 3:
+    case 4:
+    case 24:
+    case 5:
+    case 6:
+    case 14:
+    case 78:
+    case 15:
+    case 100:
+    case 150:
+    case 200:
+    case 29000:
+    case 29001:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void InstallPickTool(AppState& state, Ui& ui) {
+    state.CurrentTool = std::make_unique<TLineobjtool>(state, ui, ModePick);
+    ui.SetPanel(0, "GUIDE: pick tool");
+    ui.SetPanel(2, "pick tool");
+}
+
+} // namespace
+
+bool ToolKindAvailable(int kind) {
+    return !IsPendingKind(kind);
+}
+
+void InstallTool(AppState& state, Ui& ui, int kind) {
+    // The old tool goes first and silently: its rubber band, if any, is left for the next repaint.
+    state.CurrentTool.reset();
+    if (kind == 20 || kind == ModePick || IsPendingKind(kind)) {
+        InstallPickTool(state, ui);
+        return;
+    }
+    const bool keepsKind = kind == ModePlainLine || kind == 22 || kind == ModeSelectForEdit;
+    state.CurrentTool = std::make_unique<TLineobjtool>(state, ui, keepsKind ? kind : ModePlainLine);
+}
+
+void ReturnToPickTool(AppState& state, Ui& ui) {
+    state.CurrentTool = std::make_unique<TLineobjtool>(state, ui, ModePick);
+    state.LastCommand = 500;
+    ui.SetPanel(2, " pick tool");
+    ui.SetPanel(0, "GUIDE: Select a function or drawing tool");
+}
+
+} // namespace velmora

@@ -1,0 +1,129 @@
+#include "view/drawing_window.h"
+
+#include "app/drawing_store.h"
+#include "app/settings_files.h"
+#include "tools/drawing_tool.h"
+#include "view/units.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace velmora {
+
+TMDIChild::TMDIChild(AppState& state, Ui& ui) : S(state), U(ui), Alive(std::make_shared<TMDIChild*>(this)) {
+    ReadColours();
+    ReadoutMode = 1;
+    TextEntryOpen = 0;
+    PressX = PressY = 0;
+    U.SetBackground(S.BackgroundColour);
+    S.SetUnitsFromMetricFlag();
+    if (S.ZoomState < ZoomShrunk) S.ZoomFactor = NormalZoom();
+    if (S.DrawingReady > 0) LoadWorkingFile();
+}
+
+TMDIChild::~TMDIChild() = default;
+
+void TMDIChild::ReadColours() {
+    const auto c = ReadSettingsInts(S.HomePath, "CLR.CFG", 3);
+    if (!c) return;
+    S.BackgroundColour = (*c)[0];
+    S.CurrentColour = (*c)[1];
+    S.HighlightColour = (*c)[2];
+}
+
+void TMDIChild::LoadWorkingFile() {
+    const FileResult r = LoadDrawing(S, ModeWorking);
+    if (!r.Ok()) U.Message("", "Error: no file of that name", MessageKind::Error);
+}
+
+float TMDIChild::NormalZoom() const {
+    return NormalZoomFor(S.MetricFlag);
+}
+
+TDrawingtool* TMDIChild::Tool() const {
+    return S.CurrentTool.get();
+}
+
+ViewFrame TMDIChild::Frame() const {
+    return {S.ViewOrgX, S.ViewOrgY, S.ViewExtX, S.ViewExtY};
+}
+
+void TMDIChild::ApplyMapping(Canvas& dc) const {
+    const Size c = U.ClientSize();
+    ApplyViewMapping(dc, Frame(), c.Width, c.Height);
+}
+
+ScrollPositions TMDIChild::Positions() const {
+    const ScrollState s = U.Scroll();
+    return {s.HPos, s.VPos};
+}
+
+void TMDIChild::OnResize(Size) {
+    SetupView(2);
+}
+
+// The keyboard protocol belongs to the keyboard handling of the tools; the window itself only hands typed
+// characters to the text tool that collects them.
+void TMDIChild::OnKeyDown(const KeyEvent&) {}
+
+void TMDIChild::OnKeyPress(char c) {
+    TDrawingtool* tool = Tool();
+    Canvas* dc = U.WindowCanvas();
+    if (!tool || !dc || tool->Mode != 24) return;
+    tool->Window = this;
+    ApplyMapping(*dc);
+    tool->KeyChar(*dc, U.ClientSize(), c);
+}
+
+namespace {
+
+struct LogicalBox {
+    std::int64_t MinX, MinY, MaxX, MaxY;
+    void Take(std::int64_t x, std::int64_t y) {
+        MinX = std::min(MinX, x), MaxX = std::max(MaxX, x);
+        MinY = std::min(MinY, y), MaxY = std::max(MaxY, y);
+    }
+};
+
+LogicalBox BoxOf(int x1, int y1, int x2, int y2, int upl) {
+    LogicalBox b{WorldToLogical(x1, upl), WorldToLogical(y1, upl), WorldToLogical(x1, upl),
+                 WorldToLogical(y1, upl)};
+    b.Take(WorldToLogical(x2, upl), WorldToLogical(y2, upl));
+    return b;
+}
+
+} // namespace
+
+void TMDIChild::InvalidateChange(int kind) {
+    const TDrawingtool* tool = Tool();
+    if (S.LayoutGridOn == 1 || !tool) {
+        U.Invalidate();
+        return;
+    }
+    const int upl = S.UnitsPerLogical;
+    LogicalBox box = BoxOf(tool->BoxX1, tool->BoxY1, tool->BoxX2, tool->BoxY2, upl);
+    std::int64_t margin = 10;
+    if (kind == ChangeAroundTool || kind == ChangeAfterWallEdit) {
+        const LogicalBox points = BoxOf(tool->X1, tool->Y1, tool->X2, tool->Y2, upl);
+        box.Take(points.MinX, points.MinY);
+        box.Take(points.MaxX, points.MaxY);
+        if (kind == ChangeAroundTool) margin = 50;
+    } else if (kind == ChangeAfterRoomEdit) {
+        box.Take(WorldToLogical(tool->X2, upl), WorldToLogical(tool->Y2, upl));
+        const auto merge = ReadSettingsInts(S.HomePath, MetricTwinName("MERGE", S.MetricFlag), 1);
+        if (merge) margin += WorldToLogical((*merge)[0], upl);
+    }
+    const Size c = U.ClientSize();
+    const Mapping m = ViewMappingFor(Frame(), c.Width, c.Height);
+    const auto clampInt = [](std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+    };
+    const Point a = LogicalToPixel(m, clampInt(box.MinX - margin), clampInt(box.MaxY + margin));
+    const Point b = LogicalToPixel(m, clampInt(box.MaxX + margin), clampInt(box.MinY - margin));
+    Rect r{std::max(0, std::min(a.X, b.X)), std::max(0, std::min(a.Y, b.Y)),
+           std::min(c.Width, std::max(a.X, b.X)), std::min(c.Height, std::max(a.Y, b.Y))};
+    if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+    U.Invalidate(r);
+}
+
+} // namespace velmora

@@ -1,0 +1,95 @@
+// The scroll bars of the drawing window and the autoscroll that moves the view while the left button is held
+// near an edge. Autoscroll runs as a chain of one-shot timer passes, so the event loop keeps running between
+// passes and no event is ever waited for inside another.
+#include "view/drawing_window.h"
+
+#include "app/program.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+constexpr int AutoscrollEdge = 5; // pixels from an edge that start a scroll
+constexpr int AutoscrollStep = 5; // pixels per pass
+constexpr int AutoscrollPeriodMs = 30;
+
+} // namespace
+
+void TMDIChild::SetPositions(ScrollPositions pos) {
+    ScrollState s = U.Scroll();
+    s.HRange = HScrollRange;
+    s.VRange = VScrollRange;
+    s.HPos = std::clamp(pos.Horizontal, 0, std::max(0, HScrollRange));
+    s.VPos = std::clamp(pos.Vertical, 0, std::max(0, VScrollRange));
+    U.SetScroll(s);
+    const Size c = U.ClientSize();
+    const Point org = OriginFromScroll({s.HPos, s.VPos}, VScrollRange, c.Height, S.ZoomFactor);
+    S.ViewOrgX = org.X;
+    S.ViewOrgY = org.Y;
+    U.Invalidate();
+}
+
+void TMDIChild::OnScroll(bool vertical, ScrollRequest request, int thumbPos) {
+    const int line = S.MetricFlag == 1 ? 5 : 4;
+    const int page = line * (S.MetricFlag == 1 ? 50 : 48);
+    ScrollPositions pos = Positions();
+    int& p = vertical ? pos.Vertical : pos.Horizontal;
+    switch (request) {
+    case ScrollRequest::LineUp:
+        p -= line;
+        break;
+    case ScrollRequest::LineDown:
+        p += line;
+        break;
+    case ScrollRequest::PageUp:
+        p -= page;
+        break;
+    case ScrollRequest::PageDown:
+        p += page;
+        break;
+    case ScrollRequest::ThumbPosition:
+    case ScrollRequest::ThumbTrack:
+        p = thumbPos;
+        break;
+    default:
+        return;
+    }
+    SetPositions(pos);
+}
+
+void TMDIChild::ScrollBy(bool vertical, int delta) {
+    ScrollPositions pos = Positions();
+    (vertical ? pos.Vertical : pos.Horizontal) += delta;
+    SetPositions(pos);
+}
+
+void TMDIChild::ScheduleAutoscroll() {
+    if (Autoscrolling) return;
+    Autoscrolling = true;
+    std::weak_ptr<TMDIChild*> alive = Alive;
+    U.StartOneShotTimer(AutoscrollPeriodMs, [alive] {
+        if (const auto self = alive.lock()) (*self)->AutoscrollPass();
+    });
+}
+
+// One pass: while the button is held and the cursor lies within 5 pixels of an edge, the view moves 5 pixels
+// that way; the next pass is scheduled as long as the button stays down.
+void TMDIChild::AutoscrollPass() {
+    Autoscrolling = false;
+    if (!LeftHeld || S.AutoscrollFlag != 1) return;
+    const Size c = U.ClientSize();
+    const Point p = LastMouse;
+    if (p.X < AutoscrollEdge)
+        ScrollBy(false, -AutoscrollStep);
+    else if (p.X > c.Width - AutoscrollEdge)
+        ScrollBy(false, AutoscrollStep);
+    else if (p.Y < AutoscrollEdge)
+        ScrollBy(true, -AutoscrollStep);
+    else if (p.Y > c.Height - AutoscrollEdge)
+        ScrollBy(true, AutoscrollStep);
+    ScheduleAutoscroll();
+}
+
+} // namespace velmora
