@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace velmora {
 
@@ -45,7 +46,15 @@ void WalkWallCorners(const TFlist& list, std::optional<int> view, Point& best) {
     }
 }
 
-int FloorDiv(int v, int d) { return v >= 0 ? v / d : -((-v + d - 1) / d); }
+// v rounded down to a multiple of d (d > 0). Worked in 64 bits: a coordinate near the bottom of the int
+// range must not wrap round to the top; a multiple below the range is taken one step up instead.
+int RoundDownTo(int v, int d) {
+    const std::int64_t w = v;
+    const std::int64_t q = w >= 0 ? w / d : -((-w + d - 1) / d);
+    std::int64_t r = q * d;
+    if (r < std::numeric_limits<int>::min()) r += d;
+    return static_cast<int>(r);
+}
 
 constexpr int NoDatum = 500000;
 
@@ -129,8 +138,7 @@ std::optional<Point> TFlist::DatumCorner(int view, int wallDisplayMode, int unit
         return std::nullopt;
     }
     if (best.X >= NoDatum || best.Y >= NoDatum) return std::nullopt;
-    return Point{FloorDiv(best.X, unitsPerLogical) * unitsPerLogical,
-                 FloorDiv(best.Y, unitsPerLogical) * unitsPerLogical};
+    return Point{RoundDownTo(best.X, unitsPerLogical), RoundDownTo(best.Y, unitsPerLogical)};
 }
 
 void TFlist::CopyGroundWallsToSite() {
