@@ -1,0 +1,113 @@
+// The Canvas on a QPainter: the drawing window's backing image, picture export through a QImage and printing
+// through a QPrinter all draw through this one class.
+//
+// Every coordinate is mapped to device pixels with the integer window/viewport mapping first (so the pixels
+// match the core's own logical/pixel conversions exactly) and then drawn in device space. Drawing in device
+// space keeps text upright under the y-up mapping, where a mirrored painter transform would flip the glyphs.
+//
+// Conventions, chosen so that the drawing code sees the surface it was written for:
+// - A line covers its start pixel and leaves out its end pixel, so a chain of LineTo calls or a Polyline
+//   covers each joint once (drawn twice with Xor, nothing is left).
+// - Rectangle, Ellipse, RoundRect and Arc boxes exclude their right and bottom device edge: Rectangle(0, 0,
+//   10, 10) under a 1:1 mapping covers pixels 0..9.
+// - Pen widths are logical units scaled by the x scale; anything under one pixel (and width 0) is a
+//   cosmetic one-pixel pen. Styled pens keep their dashes at any width, scaled with the width.
+// - Primitives are never antialiased, so a shape drawn twice with Xor or NotXor leaves every pixel as it
+//   was. Text is antialiased only under the Copy operation.
+// - The raster operation applies to every primitive, text included, but not to FillDeviceRect.
+// - Raster operations need a device whose paint engine supports them: a QImage of Format_RGB32 or
+//   Format_ARGB32_Premultiplied (or a widget's raster backing store). On other devices (a QPrinter, a PDF)
+//   Xor, NotXor and Not draw as Copy; they only matter for feedback on the screen.
+#pragma once
+
+#include "platform/canvas.h"
+
+#include <QFont>
+#include <QPoint>
+#include <QPointF>
+#include <QString>
+#include <QTransform>
+
+#include <string>
+#include <vector>
+
+class QPainter;
+class QRect;
+
+namespace velmora {
+
+// The integer mapping of the Canvas interface: (l - WindowOrg) * ViewportExt / WindowExt + ViewportOrg,
+// with the division truncating toward zero. A zero window extent counts as 1.
+QPoint MapLogicalToDevice(const Mapping& m, int x, int y);
+// The same mapping without rounding, for directions (arc rays) that must not lose precision.
+QPointF MapLogicalToDeviceF(const Mapping& m, double x, double y);
+
+// Text of the drawing objects is UTF-8; text that is not valid UTF-8 (old drawings) is read as Latin-1.
+QString TextToQString(const std::string& text);
+
+class QPainterCanvas : public Canvas {
+public:
+    // The painter must be active. Its transform at construction counts as device space (a printer's page
+    // offset, for example); the canvas restores the painter's state when it is destroyed.
+    explicit QPainterCanvas(QPainter& painter);
+    ~QPainterCanvas() override;
+    QPainterCanvas(const QPainterCanvas&) = delete;
+    QPainterCanvas& operator=(const QPainterCanvas&) = delete;
+
+    void SetMapping(const Mapping& m) override;
+    Mapping GetMapping() const override { return Map; }
+
+    void SetPen(const Pen& pen) override;
+    void SetBrush(const Brush& brush) override;
+    void SetFont(const Font& font) override;
+    void SetRasterOp(RasterOp op) override;
+    void SetTextColour(Colorref c) override { TextColour = c; }
+    void SetBackgroundColour(Colorref c) override;
+    void SetBackgroundOpaque(bool opaque) override;
+    void SetTextAlign(TextHAlign h, TextVAlign v) override;
+
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void Polyline(const std::vector<Point>& points) override;
+    void Polygon(const std::vector<Point>& points) override;
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
+    void Arc(int left, int top, int right, int bottom, int sx, int sy, int ex, int ey) override;
+    void RoundRect(int left, int top, int right, int bottom, int cornerW, int cornerH) override;
+    void TextOut(int x, int y, const std::string& text) override;
+    TextMetrics GetTextMetrics() override;
+    void FillDeviceRect(const Rect& pixels, Colorref c) override;
+
+    // Whether Xor, NotXor and Not reach the device (false on printers and other vector devices).
+    bool SupportsRasterOps() const { return RasterOpsSupported; }
+
+private:
+    QPoint ToDevice(int x, int y) const { return MapLogicalToDevice(Map, x, y); }
+    QRect DeviceBox(int left, int top, int right, int bottom) const;
+    double ScaleX() const;
+    double ScaleY() const;
+    void DrawSegment(QPoint from, QPoint to);
+    void ApplyPen();
+    void ApplyBrush();
+    void ApplyFont();
+    void ApplyComposition();
+    void RestoreDeviceTransform();
+
+    QPainter& Painter;
+    QTransform DeviceTransform;
+    Mapping Map;
+    Pen CurrentPen;
+    Brush CurrentBrush;
+    Font CurrentFont;
+    QFont DeviceFont;
+    RasterOp Op = RasterOp::Copy;
+    bool RasterOpsSupported = false;
+    Colorref TextColour = 0;
+    Colorref BackgroundColour = Rgb(255, 255, 255);
+    bool BackgroundOpaque = false;
+    TextHAlign HAlign = TextHAlign::Left;
+    TextVAlign VAlign = TextVAlign::Top;
+    Point Current;
+};
+
+} // namespace velmora
