@@ -15,6 +15,10 @@
 // - Primitives are never antialiased, so a shape drawn twice with Xor or NotXor leaves every pixel as it
 //   was. Text is antialiased only under the Copy operation.
 // - The raster operation applies to every primitive, text included, but not to FillDeviceRect.
+// - Font heights are the character cell (ascent plus descent) in logical units, scaled by the y scale and
+//   rounded down to a whole font size; a negative height asks for the em size instead.
+// - A new canvas starts with the 1:1 mapping, Pen{}, Brush{} (solid black), Font{}, Copy, black text,
+//   a white transparent background and left/top text alignment.
 // - Raster operations need a device whose paint engine supports them: a QImage of Format_RGB32 or
 //   Format_ARGB32_Premultiplied (or a widget's raster backing store). On other devices (a QPrinter, a PDF)
 //   Xor, NotXor and Not draw as Copy; they only matter for feedback on the screen.
