@@ -18,7 +18,8 @@ void WriteOrReport(Ui& ui, bool written, const std::string& error) {
     if (!written) ui.Message("", "Error: the setting was not saved\n" + error, MessageKind::Error);
 }
 
-Colorref ReadColour(const std::filesystem::path& home, std::string_view file, std::size_t index, Colorref fallback) {
+Colorref ReadColour(const std::filesystem::path& home, std::string_view file, std::size_t index,
+                    Colorref fallback) {
     const auto v = ReadSettingsInts(home, file, index + 1);
     return v ? (*v)[index] : fallback;
 }
@@ -52,14 +53,17 @@ bool AskMeasuringSystem(AppState& state, Ui& ui) {
 std::optional<Colorref> ChooseColour(AppState& state, Ui& ui, Colorref initial) {
     std::vector<Colorref> custom;
     if (auto stored = ReadSettings(state.HomePath, "CUSTCOL.CFG"))
-        for (double n : stored->Numbers) custom.push_back(static_cast<Colorref>(n));
+        for (double n : stored->Numbers)
+            custom.push_back(static_cast<Colorref>(n));
     const std::optional<Colorref> chosen = ui.ChooseColour(initial, custom);
     std::string text;
-    for (Colorref c : custom) text += std::to_string(c) + "\n";
+    for (Colorref c : custom)
+        text += std::to_string(c) + "\n";
     std::string error;
     WriteOrReport(ui, WriteSettingsText(state.HomePath, "CUSTCOL.CFG", text, error), error);
     if (chosen)
-        ui.SetPanel(0, state.DrawingReady >= 2 ? "GUIDE: Select a function or view" : "Press FILE/NEW or FILE/OPEN");
+        ui.SetPanel(0, state.DrawingReady >= 2 ? "GUIDE: Select a function or view"
+                                               : "Press FILE/NEW or FILE/OPEN");
     return chosen;
 }
 
@@ -78,9 +82,9 @@ DimensionSettings ReadDimensionSettings(const std::filesystem::path& home, int m
 
 bool WriteDimensionSettings(const std::filesystem::path& home, int metricFlag, const DimensionSettings& d,
                             std::string& error) {
-    return WriteSettingsLine(home, metricFlag == 1 ? "MOFFSET.CFG" : "IOFFSET.CFG", error, "%d %d %d %d %d %d %d",
-                             d.InternalOffset, d.ExternalOffset, d.OverallOffset, d.TextDirection, d.TextSize,
-                             d.DimensionSize, d.RoomNameSize);
+    return WriteSettingsLine(home, metricFlag == 1 ? "MOFFSET.CFG" : "IOFFSET.CFG", error,
+                             "%d %d %d %d %d %d %d", d.InternalOffset, d.ExternalOffset, d.OverallOffset,
+                             d.TextDirection, d.TextSize, d.DimensionSize, d.RoomNameSize);
 }
 
 void CmDefclrsExecute(AppState& state, Ui& ui) {
@@ -131,8 +135,9 @@ void CmDefroomclrsExecute(AppState& state, Ui& ui) {
         colours[static_cast<std::size_t>(i)] = *chosen;
         std::string error;
         WriteOrReport(ui,
-                      WriteSettingsLine(state.HomePath, "RMCLR.CFG", error, "%ld %ld %ld", static_cast<long>(colours[0]),
-                                        static_cast<long>(colours[1]), static_cast<long>(colours[2])),
+                      WriteSettingsLine(state.HomePath, "RMCLR.CFG", error, "%ld %ld %ld",
+                                        static_cast<long>(colours[0]), static_cast<long>(colours[1]),
+                                        static_cast<long>(colours[2])),
                       error);
     }
 }
@@ -148,12 +153,14 @@ void CmDefmergeExecute(AppState& state, Ui& ui) {
     const int minimum = metric ? 50 : 2;
 
     ui.SetPanel(0, "GUIDE: input Merging distance for room alignment");
-    const std::optional<std::string> typed = ui.InputBox("Merging Distance", "Merging Distance", std::to_string(shown));
+    const std::optional<std::string> typed =
+        ui.InputBox("Merging Distance", "Merging Distance", std::to_string(shown));
     // Cancelling writes back what was shown: an imperial distance thereby drops its part of an inch.
     const int value = typed ? std::max(ParseWholeNumber(*typed).value_or(minimum), minimum) : shown;
     std::string error;
-    WriteOrReport(ui, WriteSettingsLine(state.HomePath, file, error, "%d\n", ToWorldUnits(value, state.MetricFlag)),
-                  error);
+    WriteOrReport(
+        ui, WriteSettingsLine(state.HomePath, file, error, "%d\n", ToWorldUnits(value, state.MetricFlag)),
+        error);
 }
 
 void CmDefdimensExecute(AppState& state, Ui& ui) {
@@ -178,9 +185,10 @@ void CmDefrmtextExecute(AppState& state, Ui& ui) {
     const DialogButton* button = dialog.Button(ui.RunDialog(dialog));
     if (button == nullptr || button->IsCancel) return;
     std::string error;
-    WriteOrReport(
-        ui, WriteDimensionSettings(state.HomePath, state.MetricFlag, TTRoomtextdlg::Result(dialog, current), error),
-        error);
+    WriteOrReport(ui,
+                  WriteDimensionSettings(state.HomePath, state.MetricFlag,
+                                         TTRoomtextdlg::Result(dialog, current), error),
+                  error);
 }
 
 std::optional<Colorref> CmDeftextExecute(AppState& state, Ui& ui, Colorref textColour) {
@@ -230,23 +238,27 @@ void CmDeflytgridExecute(AppState& state, Ui& ui) {
         if (typed) spacing = ToWorldUnits(std::max(ParseWholeNumber(*typed).value_or(10), 10), 0);
     }
     std::string error;
-    WriteOrReport(ui, WriteSettingsLine(state.HomePath, file, error, "%d %ld\n", spacing, static_cast<long>(colour)),
-                  error);
+    WriteOrReport(
+        ui, WriteSettingsLine(state.HomePath, file, error, "%d %ld\n", spacing, static_cast<long>(colour)),
+        error);
     if (const std::optional<Colorref> chosen = ChooseColour(state, ui, colour)) {
         colour = *chosen;
         WriteOrReport(
-            ui, WriteSettingsLine(state.HomePath, file, error, "%d %ld\n", spacing, static_cast<long>(colour)), error);
+            ui,
+            WriteSettingsLine(state.HomePath, file, error, "%d %ld\n", spacing, static_cast<long>(colour)),
+            error);
     }
 }
 
 void CmZoomstyle1Execute(AppState& state, Ui& ui) {
     state.LastCommand = CustomiseArea;
     const auto stored = ReadSettingsInts(state.HomePath, "ZOOMSTYLE.CFG", 1);
-    DialogDescription dialog = TTZoomdlg::Make(stored ? (*stored)[0] : 0, ui);
+    DialogDescription dialog = TTZoomdlg::Make(stored ? (*stored)[0] : 0);
     const DialogButton* button = dialog.Button(ui.RunDialog(dialog));
     if (button == nullptr || button->IsCancel) return;
     std::string error;
-    WriteOrReport(ui, WriteSettingsLine(state.HomePath, "ZOOMSTYLE.CFG", error, "%d", TTZoomdlg::Result(dialog)),
+    WriteOrReport(ui,
+                  WriteSettingsLine(state.HomePath, "ZOOMSTYLE.CFG", error, "%d", TTZoomdlg::Result(dialog)),
                   error);
 }
 
@@ -257,7 +269,8 @@ void CmGuideLineExecute(AppState& state, Ui& ui) {
     const Colorref colour = stored ? (*stored)[1] : Rgb(255, 255, 192);
     std::string error;
     // The colour chooser of the dialog starts from the guide colour.
-    WriteOrReport(ui, WriteSettingsLine(state.HomePath, "FILLCLR.CFG", error, "%ld\n", static_cast<long>(colour)),
+    WriteOrReport(ui,
+                  WriteSettingsLine(state.HomePath, "FILLCLR.CFG", error, "%ld\n", static_cast<long>(colour)),
                   error);
     auto changeColour = [&state, &ui](Colorref) -> std::optional<Colorref> {
         ui.SetPanel(0, "GUIDE: Select new colour for the guide line (HINT: not too dark) ");
@@ -265,8 +278,9 @@ void CmGuideLineExecute(AppState& state, Ui& ui) {
         const std::optional<Colorref> chosen = ChooseColour(state, ui, preset);
         if (!chosen) return std::nullopt;
         std::string err;
-        WriteOrReport(ui, WriteSettingsLine(state.HomePath, "FILLCLR.CFG", err, "%ld\n", static_cast<long>(*chosen)),
-                      err);
+        WriteOrReport(
+            ui, WriteSettingsLine(state.HomePath, "FILLCLR.CFG", err, "%ld\n", static_cast<long>(*chosen)),
+            err);
         return chosen;
     };
     DialogDescription dialog = TDefGuideDlg1::Make(position, colour, changeColour);

@@ -13,7 +13,9 @@ namespace {
 
 constexpr const char* NoDrawingMessage = "no drawing of that name";
 
-bool IsFloorRecord(const TObj& obj) { return obj.Kind >= 32000 && obj.Kind <= 32005; }
+bool IsFloorRecord(const TObj& obj) {
+    return obj.Kind >= 32000 && obj.Kind <= 32005;
+}
 
 // A drawing has a plan when something besides the floor records lies on the ground floor; a drawing of the
 // floor records alone (fewer than six objects from the recent list) opens as a plan too.
@@ -65,7 +67,8 @@ void FinishOpening(AppState& s, Ui& ui) {
     WriteOrReport(ui, WriteSettingsLine(s.HomePath, "OVERLAY.CFG", error, "0 0 0 0 0 0 0"), error);
     const auto save = ReadSettingsInts(s.HomePath, "SAVE.CFG", 1);
     s.SaveState = save && (*save)[0] == 2 ? 2 : 0;
-    WriteOrReport(ui, WriteSettingsLine(s.HomePath, "ZOOM.CFG", error, "%d %d", s.ViewExtX, s.ViewExtY), error);
+    WriteOrReport(ui, WriteSettingsLine(s.HomePath, "ZOOM.CFG", error, "%d %d", s.ViewExtX, s.ViewExtY),
+                  error);
 }
 
 } // namespace
@@ -73,7 +76,8 @@ void FinishOpening(AppState& s, Ui& ui) {
 std::vector<std::string> ReadRecentList(const std::filesystem::path& home) {
     std::vector<std::string> names(4);
     if (const auto stored = ReadSettings(home, "LASTFILES.CFG"))
-        for (std::size_t i = 0; i < names.size() && i < stored->Strings.size(); ++i) names[i] = stored->Strings[i];
+        for (std::size_t i = 0; i < names.size() && i < stored->Strings.size(); ++i)
+            names[i] = stored->Strings[i];
     return names;
 }
 

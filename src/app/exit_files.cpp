@@ -7,6 +7,8 @@ namespace velmora {
 // user loses nothing, and nothing pretends to have asked or saved.
 void AddOpenDrawingToRecent(AppState&, Ui&) {}
 
-bool SettleChangesAtExit(AppState&, Ui&) { return true; }
+bool SettleChangesAtExit(AppState&, Ui&) {
+    return true;
+}
 
 } // namespace velmora

@@ -12,13 +12,13 @@ struct AreaPage {
 };
 
 constexpr std::array<AreaPage, 28> ContextPages{{
-    {500, "content.htm"},  {400, "qstart.htm"},   {107, "qstart.htm"},    {101, "examplewall.htm"},
-    {102, "exampledrm.htm"}, {105, "function.htm"}, {109, "dlg.htm"},     {110, "hint.htm"},
-    {200, "file.htm"},     {210, "view.htm"},     {220, "zoom.htm"},      {230, "edit.htm"},
-    {240, "tools.htm"},    {241, "tools.htm"},    {242, "tools.htm"},     {251, "extwall.htm"},
-    {252, "base.htm"},     {253, "intwall.htm"},  {254, "adjustwall.htm"}, {260, "droom.htm"},
-    {280, "other.htm"},    {290, "windoor.htm"},  {310, "custom.htm"},    {330, "library.htm"},
-    {390, "library.htm"},  {350, "screen.htm"},   {360, "print.htm"},     {380, "glossary.htm"},
+    {500, "content.htm"},    {400, "qstart.htm"},   {107, "qstart.htm"},     {101, "examplewall.htm"},
+    {102, "exampledrm.htm"}, {105, "function.htm"}, {109, "dlg.htm"},        {110, "hint.htm"},
+    {200, "file.htm"},       {210, "view.htm"},     {220, "zoom.htm"},       {230, "edit.htm"},
+    {240, "tools.htm"},      {241, "tools.htm"},    {242, "tools.htm"},      {251, "extwall.htm"},
+    {252, "base.htm"},       {253, "intwall.htm"},  {254, "adjustwall.htm"}, {260, "droom.htm"},
+    {280, "other.htm"},      {290, "windoor.htm"},  {310, "custom.htm"},     {330, "library.htm"},
+    {390, "library.htm"},    {350, "screen.htm"},   {360, "print.htm"},      {380, "glossary.htm"},
 }};
 
 // The Help menu's pages. The two examples and the basics record their own help area, so F1 afterwards
@@ -41,7 +41,9 @@ std::string ContextHelpPage(int lastCommand) {
     return "qstart.htm";
 }
 
-void ShowContextHelp(const AppState& state, Ui& ui) { ui.ShowHelp(ContextHelpPage(state.LastCommand)); }
+void ShowContextHelp(const AppState& state, Ui& ui) {
+    ui.ShowHelp(ContextHelpPage(state.LastCommand));
+}
 
 void CmContextExecute(const AppState& state, Ui& ui) {
     if (state.DrawingReady < 2) {

@@ -15,7 +15,9 @@ MenuItem Item(std::string_view name, std::string_view caption, std::string_view 
     return MenuItem{name, caption, handler, shortcut, built, submenu};
 }
 
-MenuItem Separator() { return MenuItem{"", "-", "", "", false, ""}; }
+MenuItem Separator() {
+    return MenuItem{"", "-", "", "", false, ""};
+}
 
 Menu FileMenu() {
     return {"File",
@@ -202,38 +204,44 @@ Menu HelpMenu() {
 }
 
 std::vector<Menu> BuildMenus() {
-    return {FileMenu(),        PlanViewsMenu(),  ZoomMenu(),      EditMenu(),
-            ToolsMenu(),       DesignRoomsMenu(), OtherItemsMenu(), CustomiseMenu(),
-            LibrariesMenu(),   HelpMenu()};
+    return {FileMenu(),        PlanViewsMenu(),  ZoomMenu(),      EditMenu(),      ToolsMenu(),
+            DesignRoomsMenu(), OtherItemsMenu(), CustomiseMenu(), LibrariesMenu(), HelpMenu()};
 }
 
 std::vector<ToolButton> BuildToolBar() {
     return {
         {"Undo", "CmUndoExecute", "Undo icon: take back the last action", "undo", Later},
         {"Redo", "CmRedoExecute", "Redo icon: do again the action taken back", "redo", Later},
-        {"Datum", "CmDatumExecute", "Datum icon: set a new reference point for measuring offsets", "datum", Built},
-        {"Centre of a Line", "CmCentreExecute", "Centre icon: will centre cursor on a line or wall etc.,", "centre",
+        {"Datum", "CmDatumExecute", "Datum icon: set a new reference point for measuring offsets", "datum",
          Built},
+        {"Centre of a Line", "CmCentreExecute", "Centre icon: will centre cursor on a line or wall etc.,",
+         "centre", Built},
         {"Centre of Rectangle", "CmCentrecentreExecute",
-         "Centres icon: will centre cursor in a rectangular area ( useful for centreing text in an area, etc., )",
+         "Centres icon: will centre cursor in a rectangular area ( useful for centreing text in an area, "
+         "etc., )",
          "centrecentre", Built},
-        {"Move or Rotate", "CmMoveExecute", "Move icon: move or rotate the items you drag over", "move", Later},
+        {"Move or Rotate", "CmMoveExecute", "Move icon: move or rotate the items you drag over", "move",
+         Later},
         {"Erase / Delete", "CmEraseExecute", "Erase icon: delete the items you drag over", "erase", Later},
-        {"Change Pencolor", "CmPencolorExecute", "Pen icon: choose the colour of new items", "pencolour", Later},
+        {"Change Pencolor", "CmPencolorExecute", "Pen icon: choose the colour of new items", "pencolour",
+         Later},
         {"Adjust Walls", "CmSnapToExecute", "Adjust icon: continue, shorten, extend, split or delete walls",
          "adjustwalls", Later},
-        {"Custom Drawn Items", "CmEasyDrawExecute", "Custom icon: design a fixture to size", "easydraw", Later},
+        {"Custom Drawn Items", "CmEasyDrawExecute", "Custom icon: design a fixture to size", "easydraw",
+         Later},
         {"Window", "CmWindowExecute", "Window icon: put a window into a wall", "window", Later},
-        {"Door or Wall Opening", "CmDoorsExecute", "Door icon: put a door or an opening into a wall", "door", Later},
-        {"Draw Internal Wall", "CmIntwallExecute", "Internal wall icon: draw internal walls", "intwall", Later},
+        {"Door or Wall Opening", "CmDoorsExecute", "Door icon: put a door or an opening into a wall", "door",
+         Later},
+        {"Draw Internal Wall", "CmIntwallExecute", "Internal wall icon: draw internal walls", "intwall",
+         Later},
         {"Polygon", "CmPolygonExecute", "Polygon icon: draw a filled polygon", "polygon", Later},
         {"New Design Room", "CmDroomExecute", "Design room icon: add a new design room", "droom", Later},
-        {"FINISH Design Rooms", "CmLockdroomsExecute", "Finish icon: turn the design rooms into walls", "finish",
-         Later},
-        {"Max Design Room Size", "CmMaxdroomExecute", "Max room icon: measure the free space for a room", "maxroom",
-         Later},
-        {"ALTER Finished Room", "CmChangedroomsExecute", "Alter icon: take a finished room back to a design room",
-         "alterroom", Later},
+        {"FINISH Design Rooms", "CmLockdroomsExecute", "Finish icon: turn the design rooms into walls",
+         "finish", Later},
+        {"Max Design Room Size", "CmMaxdroomExecute", "Max room icon: measure the free space for a room",
+         "maxroom", Later},
+        {"ALTER Finished Room", "CmChangedroomsExecute",
+         "Alter icon: take a finished room back to a design room", "alterroom", Later},
         {"Mark External Walls on Layout", "CmExtwallExecute",
          "Mark icon: mark the external wall corners round the layout", "markwalls", Later},
         {"Layout Grid", "CmLytgridExecute", "Grid icon: show or hide the layout grid", "grid", Later},
@@ -278,9 +286,13 @@ std::optional<bool> BuiltState(std::string_view handler) {
 
 } // namespace
 
-bool IsKnownHandler(std::string_view handler) { return BuiltState(handler).has_value(); }
+bool IsKnownHandler(std::string_view handler) {
+    return BuiltState(handler).has_value();
+}
 
-bool IsBuiltHandler(std::string_view handler) { return BuiltState(handler).value_or(false); }
+bool IsBuiltHandler(std::string_view handler) {
+    return BuiltState(handler).value_or(false);
+}
 
 std::vector<std::string_view> AllHandlers() {
     std::vector<std::string_view> out;
@@ -288,9 +300,12 @@ std::vector<std::string_view> AllHandlers() {
         if (!h.empty() && std::find(out.begin(), out.end(), h) == out.end()) out.push_back(h);
     };
     for (const Menu& menu : MenuTable())
-        for (const MenuItem& item : menu.Items) add(item.Handler);
-    for (const ToolButton& b : ToolBarTable()) add(b.Handler);
-    for (const HiddenCommand& h : HiddenCommandTable()) add(h.Handler);
+        for (const MenuItem& item : menu.Items)
+            add(item.Handler);
+    for (const ToolButton& b : ToolBarTable())
+        add(b.Handler);
+    for (const HiddenCommand& h : HiddenCommandTable())
+        add(h.Handler);
     return out;
 }
 

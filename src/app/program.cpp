@@ -7,7 +7,9 @@
 
 namespace velmora {
 
-Program::Program(AppState& state, Ui& ui) : S(state), U(ui) { RegisterCommands(); }
+Program::Program(AppState& state, Ui& ui) : S(state), U(ui) {
+    RegisterCommands();
+}
 
 Program::~Program() = default;
 

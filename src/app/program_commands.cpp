@@ -46,9 +46,9 @@ void Program::RegisterViewCommands() {
 }
 
 void Program::RegisterHelpCommands() {
-    for (const char* handler : {"CmQuickstartExecute", "CmIndexExecute", "CmExamplewallExecute",
-                                "CmExampledrmExecute", "CmDesroomExecute", "CmExternwallExecute",
-                                "CmTerminology1Execute"}) {
+    for (const char* handler :
+         {"CmQuickstartExecute", "CmIndexExecute", "CmExamplewallExecute", "CmExampledrmExecute",
+          "CmDesroomExecute", "CmExternwallExecute", "CmTerminology1Execute"}) {
         const HelpMenuPage* item = FindHelpMenuPage(handler);
         Commands.Add(handler, [this, item] { ShowHelpMenuPage(S, U, *item); });
     }

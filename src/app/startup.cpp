@@ -39,7 +39,8 @@ std::vector<std::string> RecentMenuNames(const std::filesystem::path& home) {
 
 void Program::Start() {
     if (S.HomePath.empty()) S.HomePath = std::filesystem::current_path();
-    for (std::string_view handler : AllHandlers()) U.SetMenuEnabled(std::string(handler), CommandEnabled(handler));
+    for (std::string_view handler : AllHandlers())
+        U.SetMenuEnabled(std::string(handler), CommandEnabled(handler));
     InstallTool(S, U, ModePick);
     TakeScreenColours(S);
 
@@ -79,8 +80,8 @@ bool Program::RunExitSequence() {
     if (S.DrawingReady == 2 && !S.DrawingName.empty()) {
         AddOpenDrawingToRecent(S, U);
         std::string error;
-        if (!WriteSettingsLine(S.HomePath, "LASTDWG.CFG", error, "%d %s\n", static_cast<int>(S.DrawingName.size()),
-                               S.DrawingName.c_str()))
+        if (!WriteSettingsLine(S.HomePath, "LASTDWG.CFG", error, "%d %s\n",
+                               static_cast<int>(S.DrawingName.size()), S.DrawingName.c_str()))
             U.Message("", error, MessageKind::Error);
         if (!SettleChangesAtExit(S, U)) return false;
     }
@@ -91,6 +92,8 @@ bool Program::RunExitSequence() {
     return true;
 }
 
-bool Program::CloseRequested() { return RunExitSequence(); }
+bool Program::CloseRequested() {
+    return RunExitSequence();
+}
 
 } // namespace velmora

@@ -1,7 +1,5 @@
 #include "dialogs/customise_dialogs.h"
 
-#include "platform/ui.h"
-
 #include <charconv>
 
 namespace velmora {
@@ -10,7 +8,8 @@ namespace {
 
 constexpr const char* HelpCustomise = "custom.htm";
 
-DialogField Field(const std::string& label, FieldKind kind, const std::string& value, const std::string& group) {
+DialogField Field(const std::string& label, FieldKind kind, const std::string& value,
+                  const std::string& group) {
     DialogField f;
     f.Label = label;
     f.Kind = kind;
@@ -47,7 +46,9 @@ DialogButton ActionButton(const std::string& caption, std::function<void(DialogD
     return b;
 }
 
-std::vector<DialogButton> OkCancel() { return {Button("O K"), Button("Cancel", true)}; }
+std::vector<DialogButton> OkCancel() {
+    return {Button("O K"), Button("Cancel", true)};
+}
 
 std::string Refusal(const std::string& name, const std::string& range) {
     return name + " input is incorrect\n" + range;
@@ -70,8 +71,10 @@ int PointsOr10(const DialogDescription& d, const std::string& label) {
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     if (text.empty()) return std::nullopt;
     int value = 0;
@@ -83,25 +86,32 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
 DialogDescription TTMeasdlg::Make(int metricFlag) {
     DialogDescription d;
     d.Caption = Caption;
-    d.Fields = {Radio(Imperial, metricFlag != 1, "measuring system"), Radio(Metric, metricFlag == 1, "measuring system")};
+    d.Fields = {Radio(Imperial, metricFlag != 1, "measuring system"),
+                Radio(Metric, metricFlag == 1, "measuring system")};
     d.Buttons = OkCancel();
     return d;
 }
 
-int TTMeasdlg::Result(const DialogDescription& d) { return d.IsOn(Metric) ? 1 : 0; }
+int TTMeasdlg::Result(const DialogDescription& d) {
+    return d.IsOn(Metric) ? 1 : 0;
+}
 
-DialogDescription TTZoomdlg::Make(int style, Ui& ui) {
+DialogDescription TTZoomdlg::Make(int style) {
     const std::string group = "zoom defaults";
     DialogDescription d;
     d.Caption = Caption;
     d.HelpPage = HelpCustomise;
     d.Fields = {Radio(NormalSize, style != 1, group), Radio(PreviousState, style == 1, group)};
     d.Buttons = OkCancel();
-    d.Buttons.push_back(ActionButton("Help", [&ui](DialogDescription&) { ui.ShowHelp(HelpCustomise); }));
+    DialogButton help = Button("Help");
+    help.Closes = false;
+    d.Buttons.push_back(help);
     return d;
 }
 
-int TTZoomdlg::Result(const DialogDescription& d) { return d.IsOn(PreviousState) ? 1 : 0; }
+int TTZoomdlg::Result(const DialogDescription& d) {
+    return d.IsOn(PreviousState) ? 1 : 0;
+}
 
 DialogDescription TTOffsetdlg::Make(const DimensionSettings& current, int metricFlag) {
     const int scale = metricFlag == 1 ? 1 : 24; // imperial boxes show whole inches
@@ -130,8 +140,7 @@ DialogDescription TTOffsetdlg::Make(const DimensionSettings& current, int metric
         const std::string rangeOverall = metric ? "100 - 5000 mm." : "4 - 200 inches";
         if (auto r = CheckRange(dlg, Internal, low, high, "internal", range)) return r;
         if (auto r = CheckRange(dlg, External, low, high, "external", range)) return r;
-        if (auto r = CheckRange(dlg, Overall, low, highOverall, "overall", rangeOverall))
-            return r;
+        if (auto r = CheckRange(dlg, Overall, low, highOverall, "overall", rangeOverall)) return r;
         return CheckRange(dlg, TextSize, 8, 12, "dimension text", "8 - 12");
     };
     return d;
@@ -155,10 +164,8 @@ DialogDescription TTRoomtextdlg::Make(const DimensionSettings& current) {
     d.Caption = "text sizes for rooms";
     d.HelpPage = HelpCustomise;
     d.Fields = {
-        Number(DimensionsSize, current.DimensionSize, group),
-        Static("pts", group),
-        Number(RoomNameSize, current.RoomNameSize, group),
-        Static("pts", group),
+        Number(DimensionsSize, current.DimensionSize, group), Static("pts", group),
+        Number(RoomNameSize, current.RoomNameSize, group),    Static("pts", group),
         Static("range is between 8 - 12 points", group),
     };
     d.Buttons = OkCancel();
@@ -197,7 +204,9 @@ DialogDescription TDefGuideDlg1::Make(int position, Colorref colour,
     return d;
 }
 
-int TDefGuideDlg1::Position(const DialogDescription& dialog) { return dialog.IsOn(Top) ? 1 : 3; }
+int TDefGuideDlg1::Position(const DialogDescription& dialog) {
+    return dialog.IsOn(Top) ? 1 : 3;
+}
 
 Colorref TDefGuideDlg1::Colour(const DialogDescription& dialog) {
     Colorref c = 0;

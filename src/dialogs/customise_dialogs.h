@@ -13,8 +13,6 @@
 
 namespace velmora {
 
-class Ui;
-
 // A whole number typed into a box: optional blanks and sign, digits, blanks. Nothing for anything else or
 // a number beyond 32 bits.
 std::optional<int> ParseWholeNumber(std::string_view text);
@@ -29,12 +27,13 @@ struct TTMeasdlg {
     static int Result(const DialogDescription& d); // the MetricFlag chosen
 };
 
-// How a newly shown view is zoomed: 0 at normal size, 1 at the previous zoom state.
+// How a newly shown view is zoomed: 0 at normal size, 1 at the previous zoom state. Its Help button acts
+// while the dialog stays open and shows the dialog's help page.
 struct TTZoomdlg {
     static constexpr const char* Caption = "zoom style";
     static constexpr const char* NormalSize = "always show a new view at normal size";
     static constexpr const char* PreviousState = "show new view at previous zoom state";
-    static DialogDescription Make(int style, Ui& ui); // anything but 1 shows normal size
+    static DialogDescription Make(int style); // anything but 1 shows normal size
     static int Result(const DialogDescription& d);
 };
 
@@ -60,7 +59,8 @@ struct TTOffsetdlg {
     static constexpr const char* AlongLine = "show vertical dimensions along their line";
     static DialogDescription Make(const DimensionSettings& current, int metricFlag);
     // The accepted dialog's values 1-5 over `current` (values 6 and 7 kept).
-    static DimensionSettings Result(const DialogDescription& d, const DimensionSettings& current, int metricFlag);
+    static DimensionSettings Result(const DialogDescription& d, const DimensionSettings& current,
+                                    int metricFlag);
 };
 
 // The dimension and room name sizes: values 6 and 7.
