@@ -172,8 +172,14 @@ FontAnswer ToFont(const std::vector<Token>& t) {
 }
 
 ScriptAnswer ToAnswer(const std::vector<Token>& t) {
-    if (t.size() < 3) throw LineError("write it as: answer CAPTION [label=value | label ...] BUTTON");
+    if (t.size() < 2) throw LineError("write it as: answer CAPTION [label=value | label ...] BUTTON");
     const Token& kind = t[1];
+    const bool isDialog = !Is(kind, "message") && !Is(kind, "input") && !Is(kind, "file") &&
+                          !Is(kind, "colour") && !Is(kind, "font");
+    if (t.size() < 3) {
+        if (isDialog) throw LineError("write it as: answer CAPTION [label=value | label ...] BUTTON");
+        throw LineError("answer " + kind.Text + " needs the answer itself, or Cancel");
+    }
     const Token& first = t[2];
     const bool cancel = Is(first, "Cancel") && t.size() == 3;
     if (Is(kind, "message")) {

@@ -84,6 +84,7 @@ TEST(SessionScriptParse, ErrorsNameTheLineAndTheFault) {
         {"answer input two words", 1, "quote a value with blanks"},
         {"answer \"new drawing\" name=x", 1, "last word of a dialog answer is the button"},
         {"answer \"new drawing\"", 1, "answer CAPTION"},
+        {"answer input", 1, "answer input needs the answer itself"},
         {"answer font size=big", 1, "\"big\" is no whole number"},
         {"answer font underline", 1, "face=NAME size=N"},
         {"key Rigth", 1, "no key called \"Rigth\""},
