@@ -6,6 +6,7 @@
 #include "model/file_io.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_install.h"
+#include "view/drawing_window.h"
 
 namespace velmora {
 
@@ -121,6 +122,7 @@ OpenOutcome OpenDrawingByName(Program& program, const std::string& name) {
     program.OpenDrawingWindow();
     ui.SetPanel(0, "GUIDE: press F1 for HELP");
     s.DrawingReady = 2;
+    if (TMDIChild* window = program.Window()) window->SetupView(1);
     FinishOpening(s, ui);
     return OpenOutcome::Opened;
 }
