@@ -134,6 +134,9 @@ public:
         if (f < 0) Fail("vertex count " + std::to_string(f) + " is negative");
         else if (f > TPolyobj::MaxVertices)
             Fail(std::to_string(f) + " vertices, more than " + std::to_string(TPolyobj::MaxVertices));
+        // The record's vertex loop runs on this count even after a fault: a refused count must not walk it
+        // past the vertex arrays (or two billion times round a no-op).
+        if (Failed()) f = 0;
     }
     void Len(std::string& s, std::size_t maxLen) {
         std::int32_t n = 0;
@@ -231,6 +234,14 @@ bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift s
         if (ClassOfKind(obj.Kind) != obj.Class()) {
             error = "object " + std::to_string(i) + " of kind " + std::to_string(obj.Kind) +
                     " cannot be stored: the kind does not belong to its class";
+            return false;
+        }
+        // The record walks the vertex arrays by the count, so a count beyond them must not reach it.
+        if (const auto* poly = obj.Class() == ObjClass::Poly ? static_cast<const TPolyobj*>(&obj) : nullptr;
+            poly && (poly->VertexCount < 0 || poly->VertexCount > TPolyobj::MaxVertices)) {
+            error = "object " + std::to_string(i) + " cannot be stored: its vertex count " +
+                    std::to_string(poly->VertexCount) + " is outside 0 to " +
+                    std::to_string(TPolyobj::MaxVertices);
             return false;
         }
         w.N(obj.Kind);
