@@ -5,12 +5,11 @@
 // A drawing that cannot be read gives one line naming the file, the line and what is wrong, and a non-zero
 // exit; OUT is then neither created nor touched.
 #include "app/drawing_store.h"
+#include "app/home_folder.h"
 #include "app/sample_drawing.h"
 #include "model/drawing_file.h"
 #include "model/file_io.h"
 
-#include <charconv>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -33,35 +32,16 @@ int Usage() {
     return ExitUsage;
 }
 
-// The home folder whose settings give the sheet size: --home, else the current folder when it holds CFG/,
-// else the user's data folder, else the folder the program was installed with.
+// The home folder whose settings give the sheet size, chosen as the program chooses it; the folder the
+// program was installed with when that one has no settings yet. Nothing is created.
 fs::path FindHome(const std::optional<fs::path>& explicitHome) {
-    if (explicitHome) return *explicitHome;
+    HomeEnvironment env = HomeEnvironment::FromProcess();
+    env.HomeArgument = explicitHome;
+    std::string error;
+    const auto home = ResolveHomeFolder(env, error);
     std::error_code ec;
-    if (fs::is_directory(fs::current_path(ec) / "CFG", ec)) return fs::current_path(ec);
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg && fs::is_directory(fs::path(xdg) / "velmora/CFG", ec))
-        return fs::path(xdg) / "velmora";
-    if (const char* home = std::getenv("HOME"); home && fs::is_directory(fs::path(home) / ".local/share/velmora/CFG", ec))
-        return fs::path(home) / ".local/share/velmora";
-    return VELMORA_HOME_TEMPLATE;
-}
-
-// The sheet size of the measuring system from DWGSIZEM.CFG or DWGSIZEI.CFG; the state keeps its default when
-// the file is missing or unreadable.
-void ReadSheetSize(AppState& state) {
-    const auto text = ReadWholeFile(state.HomePath / "CFG" / (state.MetricFlag == 1 ? "DWGSIZEM.CFG" : "DWGSIZEI.CFG"));
-    if (!text) return;
-    long values[2];
-    const char* p = text->data();
-    const char* end = p + text->size();
-    for (long& v : values) {
-        while (p != end && (*p == ' ' || *p == '\t')) ++p;
-        auto [next, ec] = std::from_chars(p, end, v);
-        if (ec != std::errc() || v <= 0 || v > 10'000'000) return;
-        p = next;
-    }
-    state.SheetWidth = static_cast<int>(values[0]);
-    state.SheetHeight = static_cast<int>(values[1]);
+    if (home && fs::is_directory(home->Path / "CFG", ec)) return home->Path;
+    return env.Template;
 }
 
 // Reads a drawing with the units its header states. Prints the reason and returns false when it cannot.
@@ -71,9 +51,7 @@ bool Load(AppState& state, const fs::path& in) {
         std::cerr << in.string() << ": cannot be read\n";
         return false;
     }
-    state.MetricFlag = PeekMetricFlag(*text).value_or(1);
-    state.SetUnitsFromMetricFlag();
-    ReadSheetSize(state);
+    TakeUnitsOfDrawing(state, *text);
     DrawingHeader header;
     if (auto fault = ParseDrawing(*text, state.Shift(), state.DrawingObjects, header)) {
         std::cerr << in.string() << ":" << fault->Line << ": " << fault->Message << "\n";

@@ -44,17 +44,6 @@ void ResetForOpening(AppState& s, Ui& ui) {
     ui.SetPanel(2, " select");
 }
 
-// The file's coordinates are relative to the centre of the sheet of its own measuring system, so the units
-// and the sheet are taken from the file's header before its objects are read.
-void TakeMeasuringSystem(AppState& s, const std::string& fileText) {
-    if (const std::optional<int> metric = PeekMetricFlag(fileText)) s.MetricFlag = *metric;
-    s.SetUnitsFromMetricFlag();
-    if (const auto sheet = ReadSettingsInts(s.HomePath, MetricTwinName("DWGSIZE", s.MetricFlag), 2)) {
-        s.SheetWidth = (*sheet)[0];
-        s.SheetHeight = (*sheet)[1];
-    }
-}
-
 void WriteOrReport(Ui& ui, bool written, const std::string& error) {
     if (!written) ui.Message("", error, MessageKind::Error);
 }
@@ -104,7 +93,7 @@ OpenOutcome OpenDrawingByName(Program& program, const std::string& name) {
         ui.Message("", NoDrawingMessage);
         return OpenOutcome::NoDrawing;
     }
-    TakeMeasuringSystem(s, *text);
+    TakeUnitsOfDrawing(s, *text);
     const FileResult loaded = LoadDrawing(s, ModeWorking);
     if (loaded.Status == FileStatus::Damaged) {
         ui.Message("", loaded.Message, MessageKind::Error);

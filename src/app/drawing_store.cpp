@@ -1,5 +1,6 @@
 #include "app/drawing_store.h"
 
+#include "app/settings_files.h"
 #include "model/file_io.h"
 
 #include <charconv>
@@ -54,6 +55,15 @@ std::optional<int> PeekMetricFlag(std::string_view text) {
     }
     if (values[4] != 0 && values[4] != 1) return std::nullopt;
     return values[4];
+}
+
+void TakeUnitsOfDrawing(AppState& state, std::string_view fileText) {
+    if (const std::optional<int> metric = PeekMetricFlag(fileText)) state.MetricFlag = *metric;
+    state.SetUnitsFromMetricFlag();
+    if (const auto sheet = ReadSettingsInts(state.HomePath, MetricTwinName("DWGSIZE", state.MetricFlag), 2)) {
+        state.SheetWidth = (*sheet)[0];
+        state.SheetHeight = (*sheet)[1];
+    }
 }
 
 } // namespace velmora

@@ -33,4 +33,9 @@ FileResult LoadDrawing(AppState& state, int mode);
 // the header cannot be read.
 std::optional<int> PeekMetricFlag(std::string_view fileText);
 
+// A drawing's coordinates are relative to the centre of the sheet of its own measuring system: takes the
+// measuring system from the file's header, the units with it and the sheet of DWGSIZEM.CFG or DWGSIZEI.CFG,
+// before the objects are read.
+void TakeUnitsOfDrawing(AppState& state, std::string_view fileText);
+
 } // namespace velmora

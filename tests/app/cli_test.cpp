@@ -42,7 +42,7 @@ TEST(Cli, RoundTripOfEveryKindIsByteExactAndLfComesBackAsCrLf) {
     std::string lf = original;
     std::erase(lf, '\r');
     WriteFile(dir.Path / "lf.BMS", lf);
-    for (const fs::path in : {Fixture("every_kind.BMS"), dir.Path / "lf.BMS"}) {
+    for (const fs::path& in : {Fixture("every_kind.BMS"), dir.Path / "lf.BMS"}) {
         const fs::path out = dir.Path / "out.BMS";
         const CliRun run = Cli(dir, "roundtrip " + Quote(in.string()) + " " + Quote(out.string()));
         ASSERT_EQ(run.Status, 0) << run.Err;
