@@ -35,7 +35,7 @@ void TLinetool::LeftUp(Canvas& dc, Size client, int px, int py) {
     if (Dragging != 1 || Mode == ModeInWall) return;
     Dragging = 0;
     SelectRubberBand(dc);
-    DrawFeedback(dc, 0);
+    if (BandShown()) DrawFeedback(dc, 0);
     const Point p = WorldAt(dc, px, py);
     const int startX = X1, startY = Y1;
     X2 = p.X;
@@ -62,10 +62,16 @@ void TLinetool::MouseMove(Canvas& dc, Size, int px, int py) {
     if (p.X == X1 && p.Y == Y1) return;
     if (p.X == X2 && p.Y == Y2) return;
     SelectRubberBand(dc);
-    if (X2 > 0 && Y2 > 0) DrawFeedback(dc, 0);
+    if (X2 > 0 && Y2 > 0 && BandShown()) DrawFeedback(dc, 0);
     X2 = p.X;
     Y2 = p.Y;
     DrawFeedback(dc, 0);
+}
+
+// A band from a point to itself was never drawn, so there is nothing to erase: drawing it "again" would
+// leave a dot where a canvas draws zero-length lines.
+bool TLinetool::BandShown() const {
+    return X1 != X2 || Y1 != Y2;
 }
 
 void TLinetool::DrawFeedback(Canvas& dc, int) {

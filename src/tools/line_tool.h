@@ -16,6 +16,9 @@ public:
     void MouseMove(Canvas& dc, Size client, int px, int py) override;
     void DrawFeedback(Canvas& dc, int flag) override;
     void GuideLines(Canvas& dc, int kind) override;
+
+protected:
+    bool BandShown() const;
 };
 
 class TLineobjtool : public TLinetool {

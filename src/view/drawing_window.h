@@ -149,6 +149,7 @@ private:
     void ScrollBy(bool vertical, int delta);
     void AutoscrollPass();
     void ScheduleAutoscroll();
+    void MaybeAutoscroll();
 
     // Mouse dispatch.
     TDrawingtool* Tool() const;

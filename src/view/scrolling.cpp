@@ -6,6 +6,7 @@
 #include "app/program.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace velmora {
 
@@ -65,6 +66,24 @@ void TMDIChild::ScrollBy(bool vertical, int delta) {
     SetPositions(pos);
 }
 
+namespace {
+
+// The scroll a cursor within 5 pixels of an edge asks for: left and right first, then top and bottom.
+struct EdgeScroll {
+    bool Vertical = false;
+    int Delta = 0;
+};
+
+std::optional<EdgeScroll> EdgeScrollAt(Point p, Size c) {
+    if (p.X < AutoscrollEdge) return EdgeScroll{false, -AutoscrollStep};
+    if (p.X > c.Width - AutoscrollEdge) return EdgeScroll{false, AutoscrollStep};
+    if (p.Y < AutoscrollEdge) return EdgeScroll{true, -AutoscrollStep};
+    if (p.Y > c.Height - AutoscrollEdge) return EdgeScroll{true, AutoscrollStep};
+    return std::nullopt;
+}
+
+} // namespace
+
 void TMDIChild::ScheduleAutoscroll() {
     if (Autoscrolling) return;
     Autoscrolling = true;
@@ -74,21 +93,21 @@ void TMDIChild::ScheduleAutoscroll() {
     });
 }
 
+void TMDIChild::MaybeAutoscroll() {
+    if (LeftHeld && S.AutoscrollFlag == 1 && EdgeScrollAt(LastMouse, U.ClientSize())) ScheduleAutoscroll();
+}
+
 // One pass: while the button is held and the cursor lies within 5 pixels of an edge, the view moves 5 pixels
-// that way; the next pass is scheduled as long as the button stays down.
+// that way and the next pass follows. The chain ends when the button is released, the cursor leaves the edge
+// (a move back to an edge starts it again) or the view has reached the end of the sheet.
 void TMDIChild::AutoscrollPass() {
     Autoscrolling = false;
     if (!LeftHeld || S.AutoscrollFlag != 1) return;
-    const Size c = U.ClientSize();
-    const Point p = LastMouse;
-    if (p.X < AutoscrollEdge)
-        ScrollBy(false, -AutoscrollStep);
-    else if (p.X > c.Width - AutoscrollEdge)
-        ScrollBy(false, AutoscrollStep);
-    else if (p.Y < AutoscrollEdge)
-        ScrollBy(true, -AutoscrollStep);
-    else if (p.Y > c.Height - AutoscrollEdge)
-        ScrollBy(true, AutoscrollStep);
+    const auto edge = EdgeScrollAt(LastMouse, U.ClientSize());
+    if (!edge) return;
+    const ScrollPositions before = Positions();
+    ScrollBy(edge->Vertical, edge->Delta);
+    if (Positions() == before) return;
     ScheduleAutoscroll();
 }
 

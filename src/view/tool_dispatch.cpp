@@ -30,7 +30,7 @@ void TMDIChild::OnMouseDown(MouseButton button, Point px) {
     if (button == MouseButton::Left) {
         LeftHeld = true;
         LeftDown(px);
-        if (S.AutoscrollFlag == 1 && LeftHeld) ScheduleAutoscroll();
+        MaybeAutoscroll();
     } else if (button == MouseButton::Right) {
         RightDown(px);
     }
@@ -107,6 +107,7 @@ void TMDIChild::OnMouseMove(Point px, bool leftHeld) {
         }
     }
     if (ReadoutMode >= 2) ShowReadout(px.X, px.Y);
+    MaybeAutoscroll();
 }
 
 void TMDIChild::OnMouseUp(MouseButton button, Point px) {
