@@ -21,7 +21,10 @@ TMDIChild::TMDIChild(AppState& state, Ui& ui) : S(state), U(ui), Alive(std::make
     if (S.DrawingReady > 0) LoadWorkingFile();
 }
 
-TMDIChild::~TMDIChild() = default;
+// The tool outlives the window when the drawing is closed; it must not keep a window that is gone.
+TMDIChild::~TMDIChild() {
+    if (S.CurrentTool && S.CurrentTool->Window == this) S.CurrentTool->Window = nullptr;
+}
 
 void TMDIChild::ReadColours() {
     const auto c = ReadSettingsInts(S.HomePath, "CLR.CFG", 3);

@@ -67,6 +67,15 @@ TEST(WindowCreation, LoadsTheWorkingFileOrSaysItIsMissing) {
     EXPECT_EQ(g.Ui.LastMessage(), "Error: no file of that name");
 }
 
+TEST(WindowCreation, ClosingTheWindowLeavesTheToolNoWindow) {
+    WindowFixture f;
+    f.Open();
+    f.Window->OnMouseMove({10, 10}, false);
+    EXPECT_EQ(f.Tool().Window, f.Window.get());
+    f.Window.reset();
+    EXPECT_EQ(f.Tool().Window, nullptr);
+}
+
 TEST(Painting, FillsLieBeneathLineWorkDrawnBeforeThem) {
     WindowFixture f;
     AddLine(f.S, ViewGround, 500, 2500, 5000, 2500);
