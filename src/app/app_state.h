@@ -6,6 +6,7 @@
 #include "model/object_list.h"
 #include "platform/canvas.h"
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -64,6 +65,9 @@ struct AppState {
     int WizardMode = 0, WizardSequence = 0, WizardStep = 0;
 
     std::unique_ptr<TDrawingtool> CurrentTool;
+
+    // The view each undo snapshot was taken on, newest first; 0 = an empty slot.
+    std::array<int, 10> ViewHistory{};
 
     // The header values as the drawing file stores them, and back.
     DrawingHeader Header() const;
