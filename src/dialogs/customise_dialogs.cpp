@@ -8,35 +8,6 @@ namespace {
 
 constexpr const char* HelpCustomise = "custom.htm";
 
-DialogField Field(const std::string& label, FieldKind kind, const std::string& value,
-                  const std::string& group) {
-    DialogField f;
-    f.Label = label;
-    f.Kind = kind;
-    f.Value = value;
-    f.Group = group;
-    return f;
-}
-
-DialogField Number(const std::string& label, int value, const std::string& group) {
-    return Field(label, FieldKind::Number, std::to_string(value), group);
-}
-
-DialogField Radio(const std::string& label, bool on, const std::string& group) {
-    return Field(label, FieldKind::Radio, on ? "1" : "0", group);
-}
-
-DialogField Static(const std::string& label, const std::string& group = "") {
-    return Field(label, FieldKind::Static, "", group);
-}
-
-DialogButton Button(const std::string& caption, bool isCancel = false) {
-    DialogButton b;
-    b.Caption = caption;
-    b.IsCancel = isCancel;
-    return b;
-}
-
 // A button that acts while the dialog stays open.
 DialogButton ActionButton(const std::string& caption, std::function<void(DialogDescription&)> action) {
     DialogButton b;
@@ -47,7 +18,7 @@ DialogButton ActionButton(const std::string& caption, std::function<void(DialogD
 }
 
 std::vector<DialogButton> OkCancel() {
-    return {Button("O K"), Button("Cancel", true)};
+    return {MakeButton("O K"), MakeButton("Cancel", true, true)};
 }
 
 std::string Refusal(const std::string& name, const std::string& range) {
@@ -86,8 +57,8 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
 DialogDescription TTMeasdlg::Make(int metricFlag) {
     DialogDescription d;
     d.Caption = Caption;
-    d.Fields = {Radio(Imperial, metricFlag != 1, "measuring system"),
-                Radio(Metric, metricFlag == 1, "measuring system")};
+    d.Fields = {RadioField(Imperial, metricFlag != 1, "measuring system"),
+                RadioField(Metric, metricFlag == 1, "measuring system")};
     d.Buttons = OkCancel();
     return d;
 }
@@ -101,9 +72,9 @@ DialogDescription TTZoomdlg::Make(int style) {
     DialogDescription d;
     d.Caption = Caption;
     d.HelpPage = HelpCustomise;
-    d.Fields = {Radio(NormalSize, style != 1, group), Radio(PreviousState, style == 1, group)};
+    d.Fields = {RadioField(NormalSize, style != 1, group), RadioField(PreviousState, style == 1, group)};
     d.Buttons = OkCancel();
-    DialogButton help = Button("Help");
+    DialogButton help = MakeButton("Help");
     help.Closes = false;
     d.Buttons.push_back(help);
     return d;
@@ -121,13 +92,13 @@ DialogDescription TTOffsetdlg::Make(const DimensionSettings& current, int metric
     d.Caption = "showing dimensions";
     d.HelpPage = HelpCustomise;
     d.Fields = {
-        Number(Internal, current.InternalOffset / scale, offsets),
-        Number(External, current.ExternalOffset / scale, offsets),
-        Number(Overall, current.OverallOffset / scale, offsets),
-        Static("( ranges 6 - 120 inches, metric 100 - 3000 mm. )", offsets),
-        Number(text, current.TextSize, text),
-        Radio(Horizontal, current.TextDirection != 2700, text),
-        Radio(AlongLine, current.TextDirection == 2700, text),
+        NumberField(Internal, current.InternalOffset / scale, offsets),
+        NumberField(External, current.ExternalOffset / scale, offsets),
+        NumberField(Overall, current.OverallOffset / scale, offsets),
+        StaticText("( ranges 6 - 120 inches, metric 100 - 3000 mm. )", offsets),
+        NumberField(text, current.TextSize, text),
+        RadioField(Horizontal, current.TextDirection != 2700, text),
+        RadioField(AlongLine, current.TextDirection == 2700, text),
     };
     d.Buttons = OkCancel();
     // The ranges are checked in the units the user typed, so a refusal never contradicts the range it
@@ -164,9 +135,9 @@ DialogDescription TTRoomtextdlg::Make(const DimensionSettings& current) {
     d.Caption = "text sizes for rooms";
     d.HelpPage = HelpCustomise;
     d.Fields = {
-        Number(DimensionsSize, current.DimensionSize, group), Static("pts", group),
-        Number(RoomNameSize, current.RoomNameSize, group),    Static("pts", group),
-        Static("range is between 8 - 12 points", group),
+        NumberField(DimensionsSize, current.DimensionSize, group), StaticText("pts", group),
+        NumberField(RoomNameSize, current.RoomNameSize, group),    StaticText("pts", group),
+        StaticText("range is between 8 - 12 points", group),
     };
     d.Buttons = OkCancel();
     d.Check = [](const DialogDescription& dlg, const std::string&) -> std::optional<std::string> {
@@ -192,9 +163,9 @@ DialogDescription TDefGuideDlg1::Make(int position, Colorref colour,
     d.Caption = "Guide Line Details";
     d.HelpPage = HelpCustomise;
     d.Fields = {
-        Radio(Top, position == 1, group),
-        Radio(Bottom, position != 1, group),
-        Field(Sample, FieldKind::ColourSwatch, std::to_string(colour), ""),
+        RadioField(Top, position == 1, group),
+        RadioField(Bottom, position != 1, group),
+        MakeField(Sample, FieldKind::ColourSwatch, std::to_string(colour), ""),
     };
     d.Buttons = OkCancel();
     d.Buttons.push_back(

@@ -49,4 +49,39 @@ const DialogButton* DialogDescription::Button(const std::string& caption) const 
     return nullptr;
 }
 
+DialogField MakeField(const std::string& label, FieldKind kind, const std::string& value, const std::string& group) {
+    DialogField f;
+    f.Label = label;
+    f.Kind = kind;
+    f.Value = value;
+    f.Group = group;
+    return f;
+}
+
+DialogField NumberField(const std::string& label, int value, const std::string& group) {
+    return MakeField(label, FieldKind::Number, std::to_string(value), group);
+}
+
+DialogField RadioField(const std::string& label, bool on, const std::string& group) {
+    return MakeField(label, FieldKind::Radio, on ? "1" : "0", group);
+}
+
+DialogField StaticText(const std::string& text, const std::string& group) {
+    return MakeField(text, FieldKind::Static, "", group);
+}
+
+DialogButton MakeButton(const std::string& caption, bool closes, bool isCancel) {
+    DialogButton b;
+    b.Caption = caption;
+    b.Closes = closes;
+    b.IsCancel = isCancel;
+    return b;
+}
+
+void AddOkCancelHelp(DialogDescription& dialog) {
+    dialog.Buttons.push_back(MakeButton("O K"));
+    dialog.Buttons.push_back(MakeButton("Cancel", true, true));
+    if (!dialog.HelpPage.empty()) dialog.Buttons.push_back(MakeButton("Help", false));
+}
+
 } // namespace velmora

@@ -67,4 +67,14 @@ struct DialogDescription {
     const DialogButton* Button(const std::string& caption) const;
 };
 
+// Builders for the usual pieces, so each dialog reads as its list of fields.
+DialogField MakeField(const std::string& label, FieldKind kind, const std::string& value = "",
+                      const std::string& group = "");
+DialogField NumberField(const std::string& label, int value, const std::string& group = "");
+DialogField RadioField(const std::string& label, bool on, const std::string& group);
+DialogField StaticText(const std::string& text, const std::string& group = "");
+DialogButton MakeButton(const std::string& caption, bool closes = true, bool isCancel = false);
+// "O K", "Cancel" and, when the dialog has a help page, "Help" (which shows the page and keeps it open).
+void AddOkCancelHelp(DialogDescription& dialog);
+
 } // namespace velmora

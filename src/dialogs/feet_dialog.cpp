@@ -9,24 +9,6 @@ namespace velmora {
 
 namespace {
 
-DialogField MakeField(const std::string& label, FieldKind kind, const std::string& value = "",
-                      const std::string& group = "") {
-    DialogField f;
-    f.Label = label;
-    f.Kind = kind;
-    f.Value = value;
-    f.Group = group;
-    return f;
-}
-
-DialogButton MakeButton(const std::string& caption, bool closes = true, bool cancel = false) {
-    DialogButton b;
-    b.Caption = caption;
-    b.Closes = closes;
-    b.IsCancel = cancel;
-    return b;
-}
-
 FeetFields FieldsOf(const DialogDescription& d) {
     return {d.Value(TTFeetdlg::Feet), d.Value(TTFeetdlg::Inches), d.Value(TTFeetdlg::Numerator),
             d.Value(TTFeetdlg::Denominator)};

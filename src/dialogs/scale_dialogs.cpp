@@ -17,32 +17,6 @@ template <typename... Args> std::string Format(const char* format, Args... args)
     return buffer;
 }
 
-DialogField MakeField(const std::string& label, FieldKind kind, const std::string& value = "",
-                      const std::string& group = "") {
-    DialogField f;
-    f.Label = label;
-    f.Kind = kind;
-    f.Value = value;
-    f.Group = group;
-    return f;
-}
-
-DialogButton MakeButton(const std::string& caption, bool closes = true, bool cancel = false) {
-    DialogButton b;
-    b.Caption = caption;
-    b.Closes = closes;
-    b.IsCancel = cancel;
-    return b;
-}
-
-DialogField Static(const std::string& text) {
-    return MakeField(text, FieldKind::Static);
-}
-
-DialogField Radio(const std::string& label, const std::string& group, bool on) {
-    return MakeField(label, FieldKind::Radio, on ? "1" : "0", group);
-}
-
 void AddButtons(DialogDescription& d, const char* ok) {
     d.Buttons.push_back(MakeButton(ok));
     d.Buttons.push_back(MakeButton("Cancel", true, true));
@@ -78,21 +52,21 @@ constexpr const char* PrintNote = "NOTE this does NOT not affect printing scales
 DialogDescription TTScaledlg::Make(float zoomFactor, float siteZoom, int clientWidth) {
     DialogDescription d;
     d.Caption = Caption;
-    d.Fields.push_back(Static(Group));
-    d.Fields.push_back(Static("max length shown on screen"));
+    d.Fields.push_back(StaticText(Group));
+    d.Fields.push_back(StaticText("max length shown on screen"));
     for (std::size_t i = 0; i < MetricLabels.size(); ++i) {
         const int zoom = MetricZooms[i];
-        d.Fields.push_back(Radio(MetricLabels[i], Group, zoomFactor == static_cast<float>(zoom)));
+        d.Fields.push_back(RadioField(MetricLabels[i], zoomFactor == static_cast<float>(zoom), Group));
         const std::int64_t longest = std::int64_t{zoom} * 5 * clientWidth;
-        d.Fields.push_back(Static(Format("%lld mm.", static_cast<long long>(longest))));
+        d.Fields.push_back(StaticText(Format("%lld mm.", static_cast<long long>(longest))));
     }
     for (const char* note : {"normal", "largest", "smallest", PrintNote})
-        d.Fields.push_back(Static(note));
+        d.Fields.push_back(StaticText(note));
     DialogField site =
         MakeField(SiteLabel, FieldKind::Number, std::to_string(std::int64_t{TruncToInt(siteZoom)} * 5));
     site.Hint = "only used for site plans";
     d.Fields.push_back(site);
-    d.Fields.push_back(Static("mm."));
+    d.Fields.push_back(StaticText("mm."));
     AddButtons(d, "O K");
     return d;
 }
@@ -106,22 +80,22 @@ ScaleChoice TTScaledlg::Result(const DialogDescription& d, float zoomFactor, flo
 DialogDescription TTScaleImpdlg::Make(float zoomFactor, float siteZoom, int clientWidth) {
     DialogDescription d;
     d.Caption = Caption;
-    d.Fields.push_back(Static(Group));
-    d.Fields.push_back(Static("max length shown on screen"));
+    d.Fields.push_back(StaticText(Group));
+    d.Fields.push_back(StaticText("max length shown on screen"));
     for (std::size_t i = 0; i < ImperialLabels.size(); ++i) {
         const int zoom = ImperialZooms[i];
-        d.Fields.push_back(Radio(ImperialLabels[i], Group, zoomFactor == static_cast<float>(zoom)));
+        d.Fields.push_back(RadioField(ImperialLabels[i], zoomFactor == static_cast<float>(zoom), Group));
         const std::int64_t inches = std::int64_t{zoom} * clientWidth / 4;
-        d.Fields.push_back(Static(Format("%lld ft, %lld inches", static_cast<long long>(inches / 12),
+        d.Fields.push_back(StaticText(Format("%lld ft, %lld inches", static_cast<long long>(inches / 12),
                                          static_cast<long long>(inches % 12))));
     }
     for (const char* note : {"larger", "normal", "smaller", PrintNote, "SITE PLAN only"})
-        d.Fields.push_back(Static(note));
+        d.Fields.push_back(StaticText(note));
     DialogField site = MakeField(SiteLabel, FieldKind::Number, std::to_string(TruncToInt(siteZoom / 4.0f)));
     site.Hint = "Only used for site plans - scale may not be 100 % accurate";
     d.Fields.push_back(site);
-    d.Fields.push_back(Static("inches "));
-    d.Fields.push_back(Static("{ normal for an average block, about 3 or 4 inches )"));
+    d.Fields.push_back(StaticText("inches "));
+    d.Fields.push_back(StaticText("{ normal for an average block, about 3 or 4 inches )"));
     AddButtons(d, "OK");
     return d;
 }
