@@ -3,6 +3,7 @@
 #include "app/drawing_store.h"
 #include "app/program.h"
 #include "app/settings_files.h"
+#include "app/undo_store.h"
 #include "model/file_io.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_install.h"
@@ -112,6 +113,7 @@ OpenOutcome OpenDrawingByName(Program& program, const std::string& name) {
     ui.SetPanel(0, "GUIDE: press F1 for HELP");
     s.DrawingReady = 2;
     if (TMDIChild* window = program.Window()) window->SetupView(1);
+    ClaimUndoRing(s);
     FinishOpening(s, ui);
     return OpenOutcome::Opened;
 }

@@ -5,6 +5,7 @@
 #include "app/menu_table.h"
 #include "app/program.h"
 #include "app/settings_files.h"
+#include "app/undo_store.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_install.h"
 #include "view/drawing_window.h"
@@ -83,6 +84,7 @@ bool Program::RunExitSequence() {
         if (!WriteSettingsLine(S.HomePath, "LASTDWG.CFG", error, "%d %s\n",
                                static_cast<int>(S.DrawingName.size()), S.DrawingName.c_str()))
             U.Message("", error, MessageKind::Error);
+        if (!SaveUndoHistory(S, error)) U.Message("", error, MessageKind::Error);
         if (!SettleChangesAtExit(S, U)) return false;
     }
     CloseDrawingWindow();
