@@ -1,0 +1,53 @@
+// The drawing window's picture: an image the window shows, with one canvas kept open on it so that tools can
+// draw rubber bands into it at any time, and repaints of invalid areas that run the paint handler into the
+// same image. Both the Qt window and headless script runs keep their picture in one of these.
+#pragma once
+
+#include "platform/canvas.h"
+#include "platform/ui.h"
+#include "qt/qpainter_canvas.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <functional>
+#include <memory>
+
+namespace velmora {
+
+class BackingImage {
+public:
+    explicit BackingImage(Size size = {}, Colorref background = Rgb(255, 255, 255));
+    ~BackingImage();
+    BackingImage(const BackingImage&) = delete;
+    BackingImage& operator=(const BackingImage&) = delete;
+
+    // A new image of that size, filled with the background; what was drawn is gone until the next repaint.
+    // The canvas is a new one too: callers take the canvas afresh for every event, never across a resize.
+    void Resize(Size size);
+    Size GetSize() const { return {Image.width(), Image.height()}; }
+    void SetBackground(Colorref c) { Background = c; }
+    Colorref GetBackground() const { return Background; }
+
+    // The canvas the tools draw on; nothing while the image is empty.
+    Canvas* GetCanvas() { return ToolCanvas.get(); }
+    const QImage& GetImage() const { return Image; }
+    // A copy that does not change when the canvas draws on.
+    QImage Snapshot() const { return Image.copy(); }
+
+    // Erases the area (clipped to the image) to the background and runs paint on a canvas clipped to it. The
+    // paint gets a canvas of its own, as a paint handler gets its own device context, so the tools' canvas
+    // keeps its mapping, pen and raster operation across a repaint.
+    void Repaint(const Rect& area, const std::function<void(Canvas&, const Rect&)>& paint);
+
+private:
+    void Open();
+    void Close();
+
+    QImage Image;
+    std::unique_ptr<QPainter> Painter;
+    std::unique_ptr<QPainterCanvas> ToolCanvas;
+    Colorref Background;
+};
+
+} // namespace velmora

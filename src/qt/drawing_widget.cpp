@@ -1,0 +1,243 @@
+#include "qt/drawing_widget.h"
+
+#include "qt/key_mapping.h"
+
+#include <QCursor>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+// The scroll bars step a pixel a line and 20 a page, as the window was designed with; the core decides the
+// real steps from the drawing's units.
+constexpr int BarLine = 1, BarPage = 20;
+constexpr int WheelLines = 3;
+
+Rect Union(const Rect& a, const Rect& b) {
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
+
+Point PointOf(const QPointF& p) {
+    return {static_cast<int>(p.x()), static_cast<int>(p.y())};
+}
+
+std::optional<MouseButton> ButtonOf(Qt::MouseButton b) {
+    if (b == Qt::LeftButton) return MouseButton::Left;
+    if (b == Qt::RightButton) return MouseButton::Right;
+    return std::nullopt;
+}
+
+} // namespace
+
+DrawingArea::DrawingArea(TMDIChildWidget& window) : QWidget(&window), Window(window) {
+    setObjectName("DrawingArea");
+    setCursor(Qt::CrossCursor);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(1, 1);
+}
+
+void DrawingArea::paintEvent(QPaintEvent*) {
+    Window.AreaPainted();
+}
+
+void DrawingArea::resizeEvent(QResizeEvent* e) {
+    Window.AreaResized({e->size().width(), e->size().height()});
+}
+
+void DrawingArea::mousePressEvent(QMouseEvent* e) {
+    setFocus();
+    if (const auto b = ButtonOf(e->button())) Window.MouseDown(*b, PointOf(e->position()));
+}
+
+void DrawingArea::mouseReleaseEvent(QMouseEvent* e) {
+    if (const auto b = ButtonOf(e->button())) Window.MouseUp(*b, PointOf(e->position()));
+}
+
+void DrawingArea::mouseMoveEvent(QMouseEvent* e) {
+    Window.MouseMoved(PointOf(e->position()), e->buttons().testFlag(Qt::LeftButton));
+}
+
+void DrawingArea::wheelEvent(QWheelEvent* e) {
+    const int dy = e->angleDelta().y();
+    if (dy == 0) return;
+    const bool vertical = !e->modifiers().testFlag(Qt::ShiftModifier);
+    const ScrollRequest r = dy > 0 ? ScrollRequest::LineUp : ScrollRequest::LineDown;
+    for (int i = 0; i < WheelLines; ++i)
+        Window.ScrollRequested(vertical, r, 0);
+}
+
+void DrawingArea::keyPressEvent(QKeyEvent* e) {
+    if (const auto key = KeyEventFromQt(e->key(), e->modifiers(), e->text()))
+        Window.KeyPressed(*key);
+    else
+        QWidget::keyPressEvent(e);
+}
+
+TMDIChildWidget::TMDIChildWidget(QWidget* parent)
+    : QWidget(parent), Client(new DrawingArea(*this)), HBar(new QScrollBar(Qt::Horizontal, this)),
+      VBar(new QScrollBar(Qt::Vertical, this)) {
+    setObjectName("TMDIChild");
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    grid->addWidget(Client, 0, 0);
+    grid->addWidget(VBar, 0, 1);
+    grid->addWidget(HBar, 1, 0);
+    ConnectBar(HBar, false);
+    ConnectBar(VBar, true);
+    SetScroll({});
+}
+
+void TMDIChildWidget::Attach(Program* program, Dispatcher dispatch) {
+    Prog = program;
+    Dispatch = std::move(dispatch);
+}
+
+void TMDIChildWidget::ConnectBar(QScrollBar* bar, bool vertical) {
+    bar->setSingleStep(BarLine);
+    bar->setPageStep(BarPage);
+    // The core owns the positions: it hears the request and sets the bar itself (SetScroll), which the bar
+    // then keeps, because setValue inside actionTriggered moves the position the action ends on.
+    connect(bar, &QScrollBar::actionTriggered, this, [this, bar, vertical](int action) {
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            ScrollRequested(vertical, ScrollRequest::LineUp, 0);
+            break;
+        case QAbstractSlider::SliderSingleStepAdd:
+            ScrollRequested(vertical, ScrollRequest::LineDown, 0);
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            ScrollRequested(vertical, ScrollRequest::PageUp, 0);
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            ScrollRequested(vertical, ScrollRequest::PageDown, 0);
+            break;
+        case QAbstractSlider::SliderMove:
+            ScrollRequested(vertical, ScrollRequest::ThumbTrack, bar->sliderPosition());
+            break;
+        case QAbstractSlider::SliderToMinimum:
+        case QAbstractSlider::SliderToMaximum:
+            ScrollRequested(vertical, ScrollRequest::ThumbPosition, bar->sliderPosition());
+            break;
+        default:
+            break;
+        }
+    });
+    connect(bar, &QScrollBar::sliderReleased, this,
+            [this, bar, vertical] { ScrollRequested(vertical, ScrollRequest::ThumbPosition, bar->value()); });
+}
+
+Size TMDIChildWidget::ClientSize() const {
+    return {Client->width(), Client->height()};
+}
+
+void TMDIChildWidget::Invalidate(std::optional<Rect> pixels) {
+    const Size c = ClientSize();
+    const Rect r = pixels.value_or(Rect{0, 0, c.Width, c.Height});
+    if (r.Width() <= 0 || r.Height() <= 0) return;
+    Invalid = Invalid ? Union(*Invalid, r) : r;
+    Client->update();
+}
+
+void TMDIChildWidget::RepaintInvalid() {
+    if (!Invalid) return;
+    const Rect r = *Invalid;
+    Invalid.reset(); // painting may invalidate again; that is the next paint's business
+    Picture.Repaint(r, [this](Canvas& c, const Rect& clip) {
+        if (Prog) Prog->Paint(c, clip);
+    });
+}
+
+void TMDIChildWidget::UpdateNow() {
+    RepaintInvalid();
+    Client->update();
+}
+
+void TMDIChildWidget::AreaPainted() {
+    RepaintInvalid();
+    QPainter p(Client);
+    p.drawImage(0, 0, Picture.GetImage());
+}
+
+void TMDIChildWidget::AreaResized(Size s) {
+    if (Picture.GetSize() == s) return;
+    Picture.Resize(s);
+    Invalidate(std::nullopt);
+    Run([s](Program& p) { p.Resized(s); });
+}
+
+void TMDIChildWidget::SetScroll(const ScrollState& s) {
+    State = s;
+    HBar->setRange(0, std::max(0, s.HRange));
+    VBar->setRange(0, std::max(0, s.VRange));
+    HBar->setValue(s.HPos);
+    VBar->setValue(s.VPos);
+}
+
+ScrollState TMDIChildWidget::Scroll() const {
+    return State;
+}
+
+void TMDIChildWidget::SetBackground(Colorref c) {
+    if (c == Picture.GetBackground()) return;
+    Picture.SetBackground(c);
+    Invalidate(std::nullopt);
+}
+
+void TMDIChildWidget::SetCursorPos(Point p) {
+    Cursor = p;
+    if (Client->isVisible()) QCursor::setPos(Client->mapToGlobal(QPoint(p.X, p.Y)));
+}
+
+void TMDIChildWidget::Run(const std::function<void(Program&)>& work) {
+    if (!Prog) return;
+    Program* program = Prog;
+    auto call = [program, &work] { work(*program); };
+    if (Dispatch)
+        Dispatch(call);
+    else
+        call();
+    // Tools draw straight into the picture; show what they drew.
+    Client->update();
+}
+
+void TMDIChildWidget::MouseDown(MouseButton b, Point p) {
+    Cursor = p;
+    Run([b, p](Program& prog) { prog.MouseDown(b, p); });
+}
+
+void TMDIChildWidget::MouseUp(MouseButton b, Point p) {
+    Cursor = p;
+    Run([b, p](Program& prog) { prog.MouseUp(b, p); });
+}
+
+void TMDIChildWidget::MouseMoved(Point p, bool leftHeld) {
+    Cursor = p;
+    Run([p, leftHeld](Program& prog) { prog.MouseMove(p, leftHeld); });
+}
+
+void TMDIChildWidget::KeyPressed(const KeyEvent& key) {
+    Run([key](Program& prog) {
+        prog.KeyDown(key);
+        if (const auto c = TypedCharacter(key)) prog.KeyPress(*c);
+    });
+}
+
+void TMDIChildWidget::ScrollRequested(bool vertical, ScrollRequest request, int thumbPos) {
+    Run([=](Program& prog) { prog.Scrolled(vertical, request, thumbPos); });
+}
+
+} // namespace velmora

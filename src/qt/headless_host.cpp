@@ -1,0 +1,63 @@
+#include "qt/headless_host.h"
+
+#include "qt/key_mapping.h"
+#include "qt/picture_export.h"
+
+namespace velmora {
+
+HeadlessHost::HeadlessHost(const std::filesystem::path& home, Size client, std::ostream& transcript)
+    : Home(home), Ui(transcript), Picture(client) {
+    S.HomePath = home;
+    Ui.SetClientSize(client);
+    Ui.SetWindowCanvas(Picture.GetCanvas());
+    Ui.SetPaintHandler([this](const Rect& area) {
+        Picture.SetBackground(Ui.Background());
+        Picture.Repaint(area, [this](Canvas& c, const Rect& clip) { Prog->Paint(c, clip); });
+    });
+    Prog = std::make_unique<Program>(S, Ui);
+}
+
+HeadlessHost::~HeadlessHost() = default;
+
+void HeadlessHost::Start() {
+    Prog->Start();
+}
+
+bool HeadlessHost::RunCommand(const std::string& handler) {
+    return Prog->RunCommand(handler);
+}
+
+void HeadlessHost::Key(const KeyEvent& key) {
+    Prog->KeyDown(key);
+    if (const auto c = TypedCharacter(key)) Prog->KeyPress(*c);
+}
+
+void HeadlessHost::Mouse(MouseAction action, std::optional<MouseButton> button, Point pixel) {
+    switch (action) {
+    case MouseAction::Down:
+        Prog->MouseDown(button.value_or(MouseButton::Left), pixel);
+        break;
+    case MouseAction::Up:
+        Prog->MouseUp(button.value_or(MouseButton::Left), pixel);
+        break;
+    case MouseAction::Move:
+        Prog->MouseMove(pixel, button == MouseButton::Left);
+        break;
+    }
+}
+
+QImage HeadlessHost::RenderView() {
+    const Size c = Ui.ClientSize();
+    return RenderPicture(c.Width, c.Height, Ui.Background(), [this, c](Canvas& canvas) {
+        Prog->Paint(canvas, Rect{0, 0, c.Width, c.Height});
+    });
+}
+
+bool HeadlessHost::SaveView(const std::filesystem::path& file) {
+    LastSaveError.clear();
+    if (SavePicturePng(RenderView(), file, LastSaveError)) return true;
+    Ui.Transcript() << "[save-view] " << LastSaveError << "\n";
+    return false;
+}
+
+} // namespace velmora

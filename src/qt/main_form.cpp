@@ -1,0 +1,293 @@
+#include "qt/main_form.h"
+
+#include "app/menu_table.h"
+#include "qt/tool_icons.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+constexpr std::array<int, 3> PanelWidths{600, 90, 50};
+constexpr int ReadoutWidth = 330;
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString CssColour(Colorref c) {
+    return QString("rgb(%1, %2, %3)").arg(RedOf(c)).arg(GreenOf(c)).arg(BlueOf(c));
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("TMainForm");
+    setWindowTitle(FrameCaption);
+    BuildMenus();
+    BuildToolBar();
+
+    auto* central = new QWidget(this);
+    Central = new QVBoxLayout(central);
+    Central->setContentsMargins(0, 0, 0, 0);
+    Central->setSpacing(0);
+    // The empty frame shows the dark workspace a drawing window stands on.
+    Workspace = new QWidget(central);
+    Workspace->setObjectName("Workspace");
+    Workspace->setAutoFillBackground(true);
+    QPalette dark = Workspace->palette();
+    dark.setColor(QPalette::Window, QColor(128, 128, 128));
+    Workspace->setPalette(dark);
+    auto* workspaceLayout = new QVBoxLayout(Workspace);
+    workspaceLayout->setContentsMargins(0, 0, 0, 0);
+    Central->addWidget(Workspace, 1);
+    setCentralWidget(central);
+    BuildStatusBar();
+    ApplyGuide(3, Rgb(255, 255, 192), 0);
+    resize(1024, 700);
+}
+
+TMainForm::~TMainForm() {
+    if (Child) Child->Attach(nullptr, {});
+}
+
+void TMainForm::Attach(Program* program) {
+    Prog = program;
+    if (Child) Child->Attach(program, [this](const std::function<void()>& w) { Dispatch(w); });
+}
+
+void TMainForm::AddAction(const std::string& handler, QAction* action) {
+    HandlerActions[handler].push_back(action);
+    connect(action, &QAction::triggered, this, [this, handler] { RunCommand(handler); });
+}
+
+void TMainForm::BuildMenus() {
+    for (const Menu& menu : MenuTable()) {
+        QMenu* m = menuBar()->addMenu(Q(menu.Caption));
+        std::map<std::string_view, QMenu*> submenus;
+        for (const MenuItem& item : menu.Items) {
+            if (item.IsSeparator()) {
+                m->addSeparator();
+                continue;
+            }
+            QMenu* into = m;
+            if (!item.Submenu.empty()) {
+                QMenu*& sub = submenus[item.Submenu];
+                if (!sub) sub = m->addMenu(Q(item.Submenu));
+                into = sub;
+            }
+            QAction* a = into->addAction(Q(item.Caption));
+            a->setObjectName(Q(item.Name));
+            if (!item.Shortcut.empty()) a->setShortcut(QKeySequence(Q(item.Shortcut)));
+            a->setEnabled(item.Built);
+            // The recent entries show only once they have a drawing's name.
+            if (item.Caption.empty()) a->setVisible(false);
+            AddAction(std::string(item.Handler), a);
+        }
+    }
+}
+
+void TMainForm::BuildToolBar() {
+    Tools = addToolBar("Tools");
+    Tools->setObjectName("ToolBar");
+    Tools->setMovable(false);
+    Tools->setIconSize(QSize(24, 24));
+    for (const ToolButton& b : ToolBarTable()) {
+        QAction* a = Tools->addAction(ToolIcon(b.Icon), Q(b.Caption));
+        a->setToolTip(Q(b.Hint));
+        a->setEnabled(b.Built);
+        AddAction(std::string(b.Handler), a);
+    }
+    Tools->addSeparator();
+    Crds = new QLabel(Tools);
+    Crds->setObjectName("crds");
+    Crds->setFrameShape(QFrame::Panel);
+    Crds->setFrameShadow(QFrame::Sunken);
+    Crds->setMinimumWidth(ReadoutWidth);
+    Crds->setContentsMargins(4, 0, 4, 0);
+    Tools->addWidget(Crds);
+}
+
+void TMainForm::BuildStatusBar() {
+    St = new QFrame(this);
+    St->setObjectName("st");
+    St->setAutoFillBackground(true);
+    auto* row = new QHBoxLayout(St);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(2);
+    for (std::size_t i = 0; i < Panels.size(); ++i) {
+        auto* label = new QLabel(St);
+        label->setObjectName(QString("panel%1").arg(i));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setContentsMargins(4, 1, 4, 1);
+        label->setMinimumWidth(PanelWidths[i]);
+        if (i + 1 < Panels.size()) label->setMaximumWidth(PanelWidths[i]);
+        row->addWidget(label, i + 1 == Panels.size() ? 1 : 0);
+        Panels[i] = label;
+    }
+    PlaceStatusBar();
+}
+
+void TMainForm::PlaceStatusBar() {
+    Central->removeWidget(St);
+    Central->insertWidget(GuideTop ? 0 : Central->count(), St);
+}
+
+void TMainForm::ApplyGuide(int position, Colorref colour, Colorref textColour) {
+    GuideTop = position == 1;
+    St->setStyleSheet(QString("QFrame#st { background-color: %1; } QFrame#st QLabel { color: %2; }")
+                          .arg(CssColour(colour), CssColour(textColour)));
+    PlaceStatusBar();
+}
+
+void TMainForm::SetPanel(int index, const std::string& text) {
+    if (index < 0 || index >= static_cast<int>(Panels.size())) return;
+    Panels[static_cast<std::size_t>(index)]->setText(QString::fromStdString(text));
+}
+
+std::string TMainForm::Panel(int index) const {
+    if (index < 0 || index >= static_cast<int>(Panels.size())) return {};
+    return Panels[static_cast<std::size_t>(index)]->text().toStdString();
+}
+
+QLabel* TMainForm::PanelLabel(int index) const {
+    if (index < 0 || index >= static_cast<int>(Panels.size())) return nullptr;
+    return Panels[static_cast<std::size_t>(index)];
+}
+
+void TMainForm::SetReadout(const std::string& text) {
+    Crds->setText(QString::fromStdString(text));
+}
+
+std::string TMainForm::Readout() const {
+    return Crds->text().toStdString();
+}
+
+std::vector<QAction*> TMainForm::Actions(const std::string& handler) const {
+    const auto it = HandlerActions.find(handler);
+    return it == HandlerActions.end() ? std::vector<QAction*>{} : it->second;
+}
+
+QAction* TMainForm::Action(const std::string& handler) const {
+    const auto all = Actions(handler);
+    return all.empty() ? nullptr : all.front();
+}
+
+void TMainForm::SetMenuChecked(const std::string& handler, bool checked) {
+    for (QAction* a : Actions(handler)) {
+        a->setCheckable(true);
+        a->setChecked(checked);
+    }
+}
+
+void TMainForm::SetMenuEnabled(const std::string& handler, bool enabled) {
+    for (QAction* a : Actions(handler))
+        a->setEnabled(enabled);
+}
+
+void TMainForm::SetRecentFiles(const std::vector<std::string>& names) {
+    for (std::size_t i = 0; i < 3; ++i) {
+        QAction* a = Action("CmLast" + std::to_string(i + 1) + "Execute");
+        if (!a) continue;
+        const std::string name = i < names.size() ? names[i] : std::string();
+        a->setText(QString::fromStdString(name));
+        a->setVisible(!name.empty());
+    }
+}
+
+void TMainForm::Dispatch(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(this, FrameCaption, QString("The command failed: ") + e.what());
+    }
+    if (Prog && Prog->ExitRequested() && !ClosingForExit) {
+        ClosingForExit = true;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void TMainForm::RunCommand(const std::string& handler) {
+    Dispatch([this, handler] {
+        if (Prog) Prog->RunCommand(handler);
+    });
+    if (Child) Child->Area()->update();
+}
+
+TMDIChildWidget* TMainForm::OpenDrawingWindow(const std::string& caption) {
+    CloseDrawingWindow();
+    Child = new TMDIChildWidget(Workspace);
+    Workspace->layout()->addWidget(Child);
+    Child->Attach(Prog, [this](const std::function<void()>& w) { Dispatch(w); });
+    Child->show();
+    // Lay the window out now, from the frame down, so that the core reads the real client size while it
+    // sets up the view.
+    layout()->activate();
+    centralWidget()->layout()->activate();
+    Workspace->layout()->activate();
+    Child->layout()->activate();
+    Child->Area()->setFocus();
+    ChildCaption = caption;
+    UpdateTitle();
+    // A drawing's panels share the status bar's width: the guide line most of it. The shares are of the room
+    // the panels have, so that they never push the frame wider than the screen.
+    const QMargins m = St->layout()->contentsMargins();
+    const int room = St->width() - m.left() - m.right() - 2 * St->layout()->spacing();
+    if (room > 0) {
+        Panels[0]->setFixedWidth(room * 8 / 10);
+        Panels[1]->setFixedWidth(room / 10);
+        Panels[2]->setMinimumWidth(0);
+    }
+    return Child;
+}
+
+void TMainForm::CloseDrawingWindow() {
+    if (!Child) return;
+    // The window may be closing from inside one of its own events: it goes once that event is over.
+    Child->Attach(nullptr, {});
+    Child->hide();
+    Child->deleteLater();
+    Child = nullptr;
+    ChildCaption.clear();
+    UpdateTitle();
+}
+
+void TMainForm::SetWindowCaption(const std::string& caption) {
+    ChildCaption = caption;
+    UpdateTitle();
+}
+
+// The drawing window fills the frame, so its caption joins the frame's, as a maximised child's does.
+void TMainForm::UpdateTitle() {
+    if (Child)
+        setWindowTitle(QString::fromStdString(std::string(FrameCaption) + " - [" + ChildCaption + "]"));
+    else
+        setWindowTitle(FrameCaption);
+}
+
+void TMainForm::closeEvent(QCloseEvent* e) {
+    bool mayClose = true;
+    ClosingForExit = true; // the exit sequence runs here; Dispatch must not close the frame a second time
+    if (Prog && !Prog->ExitRequested()) Dispatch([this, &mayClose] { mayClose = Prog->CloseRequested(); });
+    if (mayClose) {
+        e->accept();
+    } else {
+        ClosingForExit = false;
+        e->ignore();
+    }
+}
+
+} // namespace velmora
