@@ -83,8 +83,8 @@ Menu EditMenu() {
     constexpr std::string_view base = "Alter Base Plan Size";
     return {"Edit / Alter",
             {
-                Item("UndoLastAction1", "Undo Last Action", "CmUndoExecute", Later, "Ctrl+U"),
-                Item("ReDoLastAction1", "Redo Last Action", "CmRedoExecute", Later, "Ctrl+R"),
+                Item("UndoLastAction1", "Undo Last Action", "CmUndoExecute", Built, "Ctrl+U"),
+                Item("ReDoLastAction1", "Redo Last Action", "CmRedoExecute", Built, "Ctrl+R"),
                 Separator(),
                 Item("Copy1", "Copy", "CmCopyExecute", Later, "Ctrl+C"),
                 Item("Paste1", "Paste", "CmPasteExecute", Later, "Ctrl+V"),
@@ -210,8 +210,8 @@ std::vector<Menu> BuildMenus() {
 
 std::vector<ToolButton> BuildToolBar() {
     return {
-        {"Undo", "CmUndoExecute", "Undo icon: take back the last action", "undo", Later},
-        {"Redo", "CmRedoExecute", "Redo icon: do again the action taken back", "redo", Later},
+        {"Undo", "CmUndoExecute", "Undo icon: take back the last action", "undo", Built},
+        {"Redo", "CmRedoExecute", "Redo icon: do again the action taken back", "redo", Built},
         {"Datum", "CmDatumExecute", "Datum icon: set a new reference point for measuring offsets", "datum",
          Built},
         {"Centre of a Line", "CmCentreExecute", "Centre icon: will centre cursor on a line or wall etc.,",

@@ -3,6 +3,7 @@
 #include "app/customise_commands.h"
 #include "app/help_pages.h"
 #include "app/program.h"
+#include "app/undo_commands.h"
 #include "view/drawing_window.h"
 
 namespace velmora {
@@ -18,6 +19,8 @@ constexpr int KindFitWalls = 4;
 
 void Program::RegisterCommands() {
     Commands.Add("CmExitExecute", [this] { RunExitSequence(); });
+    Commands.Add("CmUndoExecute", [this] { CmUndoExecute(S, U, Child.get()); });
+    Commands.Add("CmRedoExecute", [this] { CmRedoExecute(S, U, Child.get()); });
     RegisterViewCommands();
     RegisterHelpCommands();
     RegisterCustomiseCommands();

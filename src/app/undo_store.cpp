@@ -16,7 +16,9 @@ constexpr int RedoFirst = 10;
 constexpr int RedoLast = 19;
 constexpr int UndoLast = UndoSlotCount - 1;
 
-fs::path RingRecordPath(const AppState& s) { return s.HomePath / "ACT" / "RING.CFG"; }
+fs::path RingRecordPath(const AppState& s) {
+    return s.HomePath / "ACT" / "RING.CFG";
+}
 
 struct RingRecord {
     std::string Owner;
@@ -37,7 +39,8 @@ std::optional<RingRecord> ParseRingRecord(std::string_view text) {
     r.Owner.assign(p, static_cast<std::size_t>(length));
     p += length;
     for (int& entry : r.History) {
-        while (p != end && (*p == ' ' || *p == '\r' || *p == '\n')) ++p;
+        while (p != end && (*p == ' ' || *p == '\r' || *p == '\n'))
+            ++p;
         auto [after, err] = std::from_chars(p, end, entry);
         if (err != std::errc()) return std::nullopt;
         p = after;
@@ -90,21 +93,25 @@ void MoveSlot(const AppState& s, int from, int to) {
 
 // Slots first..last each move one place toward last; last's old state is dropped, first is left empty.
 void ShiftTowardLast(const AppState& s, int first, int last) {
-    for (int k = last - 1; k >= first; --k) MoveSlot(s, k, k + 1);
+    for (int k = last - 1; k >= first; --k)
+        MoveSlot(s, k, k + 1);
 }
 
 // Slots first..last each move one place toward first; first's old state is dropped, last is left empty.
 void ShiftTowardFirst(const AppState& s, int first, int last) {
-    for (int k = first + 1; k <= last; ++k) MoveSlot(s, k, k - 1);
+    for (int k = first + 1; k <= last; ++k)
+        MoveSlot(s, k, k - 1);
 }
 
 void PushHistory(AppState& s, int view) {
-    for (int k = UndoLast; k > 0; --k) s.ViewHistory[k] = s.ViewHistory[k - 1];
+    for (int k = UndoLast; k > 0; --k)
+        s.ViewHistory[k] = s.ViewHistory[k - 1];
     s.ViewHistory[0] = view;
 }
 
 void PopHistory(AppState& s) {
-    for (int k = 0; k < UndoLast; ++k) s.ViewHistory[k] = s.ViewHistory[k + 1];
+    for (int k = 0; k < UndoLast; ++k)
+        s.ViewHistory[k] = s.ViewHistory[k + 1];
     s.ViewHistory[UndoLast] = 0;
 }
 
@@ -118,7 +125,8 @@ void TakeRestored(AppState& s, TFlist& restored, DrawingHeader header) {
 bool Reset(AppState& s) {
     s.ViewHistory.fill(0);
     bool ok = EnsureActFolder(s);
-    for (int slot = 0; slot <= RedoLast; ++slot) ok = WriteEmptySlot(s, slot) && ok;
+    for (int slot = 0; slot <= RedoLast; ++slot)
+        ok = WriteEmptySlot(s, slot) && ok;
     std::error_code ec;
     fs::remove(UndoSlotPath(s, UndoScratchSlot), ec);
     return WriteRingRecord(s) && ok;
@@ -194,10 +202,14 @@ bool UndoStore(AppState& state, int mode, int view) {
         if (mode != UndoRecord) return false;
     }
     switch (mode) {
-    case UndoRecord: return Record(state, view);
-    case UndoStoreUndo: return StoreUndo(state);
-    case UndoStoreRedo: return StoreRedo(state, view);
-    default: return false;
+    case UndoRecord:
+        return Record(state, view);
+    case UndoStoreUndo:
+        return StoreUndo(state);
+    case UndoStoreRedo:
+        return StoreRedo(state, view);
+    default:
+        return false;
     }
 }
 
@@ -217,8 +229,8 @@ void ClaimUndoRing(AppState& state) {
 
 bool SaveUndoHistory(const AppState& state, std::string& error) {
     const auto& h = state.ViewHistory;
-    return WriteSettingsLine(state.HomePath, "LASTACT.CFG", error, "%d %d %d %d %d %d %d %d %d %d\n", h[0], h[1],
-                             h[2], h[3], h[4], h[5], h[6], h[7], h[8], h[9]);
+    return WriteSettingsLine(state.HomePath, "LASTACT.CFG", error, "%d %d %d %d %d %d %d %d %d %d\n", h[0],
+                             h[1], h[2], h[3], h[4], h[5], h[6], h[7], h[8], h[9]);
 }
 
 } // namespace velmora

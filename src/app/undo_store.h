@@ -15,7 +15,7 @@ namespace velmora {
 
 enum UndoMode : int { UndoReset = 0, UndoRecord = 1, UndoStoreUndo = 2, UndoStoreRedo = 3 };
 
-constexpr int UndoSlotCount = 10;  // states kept on each side
+constexpr int UndoSlotCount = 10; // states kept on each side
 constexpr int UndoScratchSlot = 20;
 
 // The one operation on the snapshot ring. Record: before a change, the present list becomes the newest undo

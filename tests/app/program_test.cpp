@@ -165,7 +165,7 @@ TEST_F(ProgramTest, ExitRecordsTheOpenDrawingAndClosesTheWindow) {
 
 TEST_F(ProgramTest, CommandsNotBuiltYetAreDisabledAndRefuseToRun) {
     Prog.Start();
-    for (const char* handler : {"CmFilenewExecute", "CmUndoExecute", "CmWizardsExecute", "CmLast1Execute"}) {
+    for (const char* handler : {"CmFilenewExecute", "CmCopyExecute", "CmWizardsExecute", "CmLast1Execute"}) {
         SCOPED_TRACE(handler);
         EXPECT_TRUE(IsKnownHandler(handler));
         EXPECT_FALSE(Prog.CommandEnabled(handler));
