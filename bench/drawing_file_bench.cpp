@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <malloc.h>
 #include <map>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace velmora::bench {
@@ -151,6 +152,7 @@ bool WriteWithoutSync(const std::filesystem::path& path, std::string_view data) 
         if (ok) rest.remove_prefix(static_cast<std::size_t>(n));
     }
     ok = ::close(fd) == 0 && ok;
+    if (ok) ::chmod(tmp.c_str(), 0644);
     if (!ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
         ::unlink(tmp.c_str());
         return false;

@@ -35,8 +35,8 @@ public:
         Out = &d.Objects;
         for (int i = 0; i < FloorRecordCount && Count() < objectCount; ++i) {
             auto info = std::make_unique<TInfoobj>(32000 + i, 120 + i, 0);
-            info->Z1 = i * 2700;
-            info->Z2 = i * 2700 + 2400;
+            info->Z1 = LevelOf(i);
+            info->Z2 = LevelOf(i) + 2400;
             Out->Append(std::move(info));
         }
         int floor = 0;
@@ -57,6 +57,8 @@ public:
 
 private:
     int Count() const { return Out->ObjectCount(); }
+    // Floor levels in millimetres: ground, first, second, third, then the basement below the ground.
+    static std::int32_t LevelOf(int floor) { return floor == 4 ? -2700 : floor * 2700; }
     // A whole number in lo .. hi, the same on every standard library.
     std::int32_t Between(std::int32_t lo, std::int32_t hi) {
         return lo + static_cast<std::int32_t>(Rng() % static_cast<std::uint32_t>(hi - lo + 1));
@@ -72,7 +74,7 @@ private:
     House NewHouse(int floor) {
         House h;
         h.View = 120 + floor;
-        h.Level = floor == 4 ? -2700 : floor * 2700;
+        h.Level = LevelOf(floor);
         h.Width = Round100(6000, 14000);
         h.Depth = Round100(5000, 10000);
         h.Left = Round100(2000, SheetWidth * UnitsPerLogical - 2000 - h.Width);
