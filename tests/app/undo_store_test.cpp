@@ -1,0 +1,218 @@
+// The snapshot ring on its files: how far undo and redo reach, what recording keeps, the view history that
+// moves with the states, empty and damaged slots, and the ring's owner: a ring left by another drawing is
+// never restored.
+#include "app/undo_store.h"
+
+#include "model/drawing_file.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+using test::WriteFile;
+
+constexpr const char* Owner = "Smith House";
+
+// The drawing "after change k": the six floor records and k lines, line i starting at x = 100 i.
+class UndoStoreTest : public ::testing::Test {
+protected:
+    UndoStoreTest() {
+        fs::create_directories(Home.Path / "ACT");
+        fs::create_directories(Home.Path / "CFG");
+        S.HomePath = Home.Path;
+        S.DrawingName = Owner;
+        S.DrawingReady = 2;
+        S.CurrentView = ViewGround;
+        for (int i = 0; i < FloorRecordCount; ++i) {
+            auto floor = MakeObjectOfKind(32000 + i);
+            floor->View = ViewGround + i;
+            S.DrawingObjects.Append(std::move(floor));
+        }
+    }
+
+    void AddLine() {
+        auto line = MakeObjectOfKind(1);
+        line->View = S.CurrentView;
+        line->X1 = 100 * Changes();
+        line->X2 = line->X1 + 50;
+        S.DrawingObjects.Append(std::move(line));
+    }
+    int Changes() const { return S.DrawingObjects.ObjectCount() - FloorRecordCount; }
+    // A change as the tools make it: the snapshot first, then the change.
+    void Change(int view = ViewGround) {
+        S.CurrentView = view;
+        ASSERT_TRUE(RecordUndo(S));
+        AddLine();
+        ++S.NextElementNo;
+    }
+    int RecordsInSlot(int slot) {
+        TFlist list;
+        DrawingHeader header;
+        if (!ReadDrawingFile(UndoSlotPath(S, slot), S.Shift(), list, header).Ok()) return -1;
+        return list.ObjectCount();
+    }
+
+    test::TempDir Home;
+    AppState S;
+};
+
+TEST_F(UndoStoreTest, TenStatesAreKeptOnEachSide) {
+    for (int k = 0; k < 11; ++k)
+        Change();
+    ASSERT_EQ(Changes(), 11);
+    for (int k = 10; k >= 1; --k) {
+        ASSERT_TRUE(UndoStore(S, UndoStoreUndo, S.CurrentView)) << "undo to state " << k;
+        EXPECT_EQ(Changes(), k);
+        EXPECT_EQ(S.NextElementNo, k) << "the counters come back with the state";
+    }
+    // The state before the first change fell off the end of the ring.
+    EXPECT_FALSE(UndoStore(S, UndoStoreUndo, S.CurrentView));
+    EXPECT_EQ(Changes(), 1) << "a refused undo leaves the list as it was";
+    EXPECT_EQ(S.ViewHistory, (std::array<int, 10>{}));
+
+    for (int k = 2; k <= 11; ++k) {
+        ASSERT_TRUE(UndoStore(S, UndoStoreRedo, S.CurrentView)) << "redo to state " << k;
+        EXPECT_EQ(Changes(), k);
+        EXPECT_EQ(S.DrawingObjects.At(S.DrawingObjects.ObjectCount() - 1)->X1, 100 * (k - 1));
+    }
+    EXPECT_FALSE(UndoStore(S, UndoStoreRedo, S.CurrentView));
+    EXPECT_EQ(Changes(), 11);
+    // Redo pushed every state back onto the undo side.
+    for (int k = 10; k >= 1; --k)
+        ASSERT_TRUE(UndoStore(S, UndoStoreUndo, S.CurrentView));
+    EXPECT_EQ(Changes(), 1);
+}
+
+TEST_F(UndoStoreTest, RecordingKeepsTheRedoSide) {
+    Change(); // state 1
+    Change(); // state 2
+    ASSERT_TRUE(UndoStore(S, UndoStoreUndo, ViewGround));
+    ASSERT_EQ(Changes(), 1);
+    Change(); // a new state 2 with the same count, told apart by nothing but the redo below
+    S.DrawingObjects.At(S.DrawingObjects.ObjectCount() - 1)->Y1 = 777;
+    ASSERT_TRUE(UndoStore(S, UndoStoreRedo, ViewGround));
+    EXPECT_EQ(Changes(), 2);
+    EXPECT_EQ(S.DrawingObjects.At(S.DrawingObjects.ObjectCount() - 1)->Y1, 0) << "the undone state came back";
+}
+
+TEST_F(UndoStoreTest, ViewHistoryMovesWithTheStates) {
+    Change(ViewGround);
+    Change(ViewFirst);
+    Change(ViewSite);
+    EXPECT_EQ(S.ViewHistory[0], ViewSite);
+    EXPECT_EQ(S.ViewHistory[1], ViewFirst);
+    EXPECT_EQ(S.ViewHistory[2], ViewGround);
+    EXPECT_EQ(S.ViewHistory[3], 0);
+    ASSERT_TRUE(UndoStore(S, UndoStoreUndo, ViewSite));
+    EXPECT_EQ(S.ViewHistory[0], ViewFirst);
+    EXPECT_EQ(S.ViewHistory[2], 0);
+    ASSERT_TRUE(UndoStore(S, UndoStoreRedo, ViewSecond));
+    EXPECT_EQ(S.ViewHistory[0], ViewSecond) << "redo records the view it was made on";
+    EXPECT_EQ(S.ViewHistory[1], ViewFirst);
+
+    std::string error;
+    ASSERT_TRUE(SaveUndoHistory(S, error)) << error;
+    EXPECT_EQ(ReadFile(Home.Path / "CFG" / "LASTACT.CFG"), "122 121 120 0 0 0 0 0 0 0\r\n");
+}
+
+TEST_F(UndoStoreTest, ResetEmptiesEverySlotAsAFileOfNoRecords) {
+    Change();
+    Change();
+    ASSERT_TRUE(UndoStore(S, UndoStoreUndo, ViewGround));
+    ASSERT_TRUE(UndoStore(S, UndoReset, 0));
+    for (int slot = 0; slot < 20; ++slot)
+        EXPECT_EQ(RecordsInSlot(slot), 0) << "slot " << slot;
+    EXPECT_EQ(ReadFile(UndoSlotPath(S, 3)).substr(0, 2), "0 ");
+    EXPECT_EQ(S.ViewHistory, (std::array<int, 10>{}));
+    EXPECT_FALSE(UndoStore(S, UndoStoreUndo, ViewGround));
+    EXPECT_FALSE(UndoStore(S, UndoStoreRedo, ViewGround));
+    EXPECT_EQ(Changes(), 1);
+}
+
+TEST_F(UndoStoreTest, MissingOrDamagedSlotsReadAsEmpty) {
+    Change();
+    Change();
+    fs::remove(UndoSlotPath(S, 0));
+    EXPECT_FALSE(UndoStore(S, UndoStoreUndo, ViewGround));
+    EXPECT_EQ(Changes(), 2);
+
+    Change();
+    WriteFile(UndoSlotPath(S, 0), "9 0 0 1 1\r\n120 32000 1 0 not a record\r\n");
+    EXPECT_FALSE(UndoStore(S, UndoStoreUndo, ViewGround));
+    EXPECT_EQ(Changes(), 3) << "a damaged snapshot is never half restored";
+}
+
+// A gap in the ring (a slot file lost) travels as a gap: the slots beyond it never repeat a stale state.
+TEST_F(UndoStoreTest, AMissingSlotMovesAsAnEmptyOne) {
+    for (int k = 0; k < 4; ++k)
+        Change();
+    fs::remove(UndoSlotPath(S, 1));
+    Change();
+    EXPECT_EQ(RecordsInSlot(0), FloorRecordCount + 4);
+    EXPECT_EQ(RecordsInSlot(1), FloorRecordCount + 3);
+    EXPECT_EQ(RecordsInSlot(2), -1);
+    EXPECT_EQ(RecordsInSlot(3), FloorRecordCount + 1);
+}
+
+TEST_F(UndoStoreTest, TheRingBelongsToOneDrawing) {
+    Change();
+    Change();
+    EXPECT_EQ(UndoRingOwner(S), Owner);
+
+    // Another drawing opened without claiming the ring: its undo finds nothing, and the ring becomes its own.
+    S.DrawingName = "Jones";
+    EXPECT_FALSE(UndoStore(S, UndoStoreUndo, ViewGround));
+    EXPECT_EQ(Changes(), 2);
+    EXPECT_EQ(UndoRingOwner(S), "Jones");
+    for (int slot = 0; slot < 20; ++slot)
+        EXPECT_EQ(RecordsInSlot(slot), 0) << "slot " << slot;
+
+    // A change recorded for a drawing that is not the owner starts a fresh ring.
+    Change();
+    S.DrawingName = Owner;
+    Change();
+    EXPECT_EQ(S.ViewHistory[1], 0) << "Jones's snapshot is not in " << Owner << "'s ring";
+    EXPECT_EQ(RecordsInSlot(1), 0);
+}
+
+TEST_F(UndoStoreTest, ClaimKeepsTheOwnersHistoryAndResetsAForeignRing) {
+    Change(ViewFirst);
+    Change(ViewGround);
+    const auto history = S.ViewHistory;
+
+    S.ViewHistory.fill(0); // a new session
+    ClaimUndoRing(S);
+    EXPECT_EQ(S.ViewHistory, history);
+    EXPECT_EQ(RecordsInSlot(0), FloorRecordCount + 1);
+
+    struct Case {
+        const char* Why;
+        const char* Record; // ACT/RING.CFG, or nullptr for none
+        const char* Name;
+    };
+    const Case cases[] = {
+        {"another drawing", nullptr, "Jones"},
+        {"no record", "", Owner},
+        {"garbled record", "40 Smith House\r\n1 2 3\r\n", Owner},
+        {"a name that only starts alike", "13 Smith House 2\r\n120 0 0 0 0 0 0 0 0 0\r\n", Owner},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Why);
+        S.DrawingName = Owner;
+        Change();
+        if (c.Record && *c.Record) WriteFile(Home.Path / "ACT" / "RING.CFG", c.Record);
+        if (c.Record && !*c.Record) fs::remove(Home.Path / "ACT" / "RING.CFG");
+        S.DrawingName = c.Name;
+        ClaimUndoRing(S);
+        EXPECT_EQ(S.ViewHistory, (std::array<int, 10>{}));
+        EXPECT_EQ(RecordsInSlot(0), 0);
+        EXPECT_EQ(UndoRingOwner(S), c.Name);
+    }
+}
+
+} // namespace
+} // namespace velmora
