@@ -55,6 +55,9 @@ QImage HeadlessHost::RenderView() {
 
 bool HeadlessHost::SaveView(const std::filesystem::path& file) {
     LastSaveError.clear();
+    // A script may name a folder of its own for its pictures.
+    std::error_code ec;
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
     if (SavePicturePng(RenderView(), file, LastSaveError)) return true;
     Ui.Transcript() << "[save-view] " << LastSaveError << "\n";
     return false;
