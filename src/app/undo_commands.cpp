@@ -105,9 +105,11 @@ bool ApplyViewRule(AppState& s, Ui& ui, Continuation& c) {
     return true;
 }
 
-void NothingToRestore(AppState& s, Ui& ui, const char* message) {
+// The ring refuses an undo or redo it cannot make without touching the list, so unlike an emptied list there
+// is nothing to read back: reading the working copy here would even take the guided sequence's own drawing
+// from WDS/ while one runs.
+void NothingToRestore(Ui& ui, const char* message) {
     ui.Message("", message);
-    LoadDrawing(s, ModeWorking);
     ui.Invalidate();
 }
 
@@ -175,13 +177,13 @@ void CmUndoExecute(AppState& s, Ui& ui, TMDIChild* window) {
 
     Continuation c = LookAtLastObjects(s, ui);
     if (c.StopEndOnly) {
-        if (!UndoStore(s, UndoStoreUndo, view)) return NothingToRestore(s, ui, NoMoreUndo);
+        if (!UndoStore(s, UndoStoreUndo, view)) return NothingToRestore(ui, NoMoreUndo);
         WriteWorkingCopy(s, ui);
         ui.Invalidate();
         return;
     }
     if (!ApplyViewRule(s, ui, c)) return;
-    if (!UndoStore(s, UndoStoreUndo, view)) return NothingToRestore(s, ui, NoMoreUndo);
+    if (!UndoStore(s, UndoStoreUndo, view)) return NothingToRestore(ui, NoMoreUndo);
     WriteWorkingCopy(s, ui);
 
     const TFlist& list = s.DrawingObjects;
@@ -197,9 +199,9 @@ void CmUndoExecute(AppState& s, Ui& ui, TMDIChild* window) {
 void CmRedoExecute(AppState& s, Ui& ui, TMDIChild* window) {
     if (!BeginCommand(s, window)) return;
     const int view = s.CurrentView;
-    if (!UndoStore(s, UndoStoreRedo, view)) return NothingToRestore(s, ui, NoMoreRedo);
+    if (!UndoStore(s, UndoStoreRedo, view)) return NothingToRestore(ui, NoMoreRedo);
+    // The list already holds exactly what is written: it is not read back from the file.
     WriteWorkingCopy(s, ui);
-    LoadDrawing(s, ModeWorking);
     s.CurrentView = view;
     if (const TObj* last = LastObject(s.DrawingObjects); last && IsWallKind(last->Kind))
         ContinueFrom(s, ui, *window, *last, false, InwallToolRule::WhenNotActive);
