@@ -202,7 +202,6 @@ void CmRedoExecute(AppState& s, Ui& ui, TMDIChild* window) {
     if (!UndoStore(s, UndoStoreRedo, view)) return NothingToRestore(ui, NoMoreRedo);
     // The list already holds exactly what is written: it is not read back from the file.
     WriteWorkingCopy(s, ui);
-    s.CurrentView = view;
     if (const TObj* last = LastObject(s.DrawingObjects); last && IsWallKind(last->Kind))
         ContinueFrom(s, ui, *window, *last, false, InwallToolRule::WhenNotActive);
     ui.Invalidate();
