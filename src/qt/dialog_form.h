@@ -37,7 +37,6 @@ public:
     // and the dialog stays open), any other button acts and the fields show the result.
     void Press(const std::string& caption);
 
-protected:
     // Escape and the window's close box: the cancel button when there is one, otherwise the first closing
     // button, check included (an About box closes as its O K does).
     void reject() override;
