@@ -1,7 +1,9 @@
 #include "app/drawing_open.h"
 
 #include "app/drawing_store.h"
+#include "app/keep_changes.h"
 #include "app/program.h"
+#include "app/recent_files.h"
 #include "app/settings_files.h"
 #include "app/undo_store.h"
 #include "model/file_io.h"
@@ -14,62 +16,82 @@ namespace velmora {
 namespace {
 
 constexpr const char* NoDrawingMessage = "no drawing of that name";
+constexpr int KindStopsAfterEmptying = 100;
 
 bool IsFloorRecord(const TObj& obj) {
     return obj.Kind >= 32000 && obj.Kind <= 32005;
 }
 
-// A drawing has a plan when something besides the floor records lies on the ground floor; a drawing of the
-// floor records alone (fewer than six objects from the recent list) opens as a plan too.
-bool HasPlan(const TFlist& list) {
-    if (list.ObjectCount() < 6) return true;
+bool IsDesignRoom(const TObj& obj) {
+    return obj.Kind == 29000 || obj.Kind == 29001;
+}
+
+// A drawing has a plan when something besides the floor records lies on the ground floor; a drawing of
+// little more than the floor records opens as a plan too.
+bool HasPlan(const TFlist& list, OpenSource source) {
+    const int few = source == OpenSource::Recent ? 6 : 5;
+    if (list.ObjectCount() < few) return true;
     for (const auto& obj : list)
         if (!IsFloorRecord(*obj) && obj->View == ViewGround) return true;
     return false;
 }
 
-// The state a drawing is opened into: no tool at work, the ground floor, the zoom of a fresh window.
-void ResetForOpening(AppState& s, Ui& ui) {
-    s.DrawingReady = 1;
-    s.LastCommand = 200;
-    s.DrawingObjects.Clear();
-    InstallTool(s, ui, ModePick);
-    s.ZoomState = 2;
-    s.WallDisplayMode = 0;
-    s.CurrentView = ViewGround;
-    s.DefaultZoom = 1;
-    s.ViewExtX = 624;
-    s.ViewExtY = 346;
-    s.ViewOrgX = 0;
-    s.ViewOrgY = 0;
-    ui.SetPanel(2, " select");
+// A drawing with a plan keeps no design rooms: any left on the layout become rooms of the ground floor.
+void CarryDesignRoomsToPlan(AppState& s, Ui& ui) {
+    bool changed = false;
+    for (int i = FloorRecordCount; i < s.DrawingObjects.ObjectCount(); ++i) {
+        TObj* obj = s.DrawingObjects.At(i);
+        if (obj->View != ViewLayout || !IsDesignRoom(*obj)) continue;
+        obj->Kind = 29500;
+        obj->View = ViewGround;
+        changed = true;
+    }
+    if (!changed) return;
+    const FileResult r = SaveDrawing(s, ModeWorking);
+    ReportWrite(ui, r.Ok(), r.Message);
 }
 
-void WriteOrReport(Ui& ui, bool written, const std::string& error) {
-    if (!written) ui.Message("", error, MessageKind::Error);
+void TakeZoomStyle(AppState& s, int kind) {
+    const auto style = ReadSettingsInts(s.HomePath, "ZOOMSTYLE.CFG", 1);
+    if (kind == 2 || (style && (*style)[0] > 1)) {
+        s.ZoomState = ZoomNormal;
+    } else if (style && (*style)[0] == 1 && s.ZoomState == ZoomUpStarted) {
+        s.ZoomState = ZoomNormal;
+    }
 }
 
-// After the window is up: the checkpoint that "do not keep changes" returns to, no overlays, the save state
-// of the session and the extent of the normal view.
+// After the window is up: the checkpoint that "do not keep changes" returns to, the save state of the
+// session and the extent of the normal view.
 void FinishOpening(AppState& s, Ui& ui) {
     const FileResult checkpoint = SaveDrawing(s, ModeCheckpoint);
-    if (!checkpoint.Ok()) ui.Message("", checkpoint.Message, MessageKind::Error);
-    std::string error;
-    WriteOrReport(ui, WriteSettingsLine(s.HomePath, "OVERLAY.CFG", error, "0 0 0 0 0 0 0"), error);
+    ReportWrite(ui, checkpoint.Ok(), checkpoint.Message);
+    ui.SetPanel(0, "GUIDE: press F1 for HELP");
     const auto save = ReadSettingsInts(s.HomePath, "SAVE.CFG", 1);
     s.SaveState = save && (*save)[0] == 2 ? 2 : 0;
-    WriteOrReport(ui, WriteSettingsLine(s.HomePath, "ZOOM.CFG", error, "%d %d", s.ViewExtX, s.ViewExtY),
-                  error);
+    std::string error;
+    ReportWrite(ui, WriteSettingsLine(s.HomePath, "ZOOM.CFG", error, "%d %d", s.ViewExtX, s.ViewExtY), error);
+}
+
+// The reader names the file by its full path; the user knows the drawing by its name.
+std::string DamagedMessage(const std::string& name, const std::filesystem::path& file,
+                           const std::string& fault) {
+    std::string where = fault;
+    const std::string prefix = file.string() + ":";
+    if (where.rfind(prefix, 0) == 0) where = "line " + where.substr(prefix.size());
+    return "the drawing " + name + " is damaged and cannot be opened (" + where +
+           ") - the file is left as it is";
+}
+
+OpenOutcome NoDrawing(Ui& ui) {
+    ui.Message("", NoDrawingMessage);
+    return OpenOutcome::NoDrawing;
 }
 
 } // namespace
 
 std::vector<std::string> ReadRecentList(const std::filesystem::path& home) {
-    std::vector<std::string> names(4);
-    if (const auto stored = ReadSettings(home, "LASTFILES.CFG"))
-        for (std::size_t i = 0; i < names.size() && i < stored->Strings.size(); ++i)
-            names[i] = stored->Strings[i];
-    return names;
+    const RecentList list = ReadRecentFiles(home);
+    return {list.begin(), list.end()};
 }
 
 bool IsUsableDrawingName(const std::string& name) {
@@ -79,43 +101,88 @@ bool IsUsableDrawingName(const std::string& name) {
     return true;
 }
 
-OpenOutcome OpenDrawingByName(Program& program, const std::string& name) {
+bool OpenDrawingWindow(Program& program, int kind, const std::string& suffix) {
     AppState& s = program.State();
     Ui& ui = program.GetUi();
     program.CloseDrawingWindow();
-    ResetForOpening(s, ui);
-    if (!IsUsableDrawingName(name)) {
-        ui.Message("", NoDrawingMessage);
-        return OpenOutcome::NoDrawing;
-    }
-    s.DrawingName = name;
-    const std::optional<std::string> text = ReadWholeFile(DrawingFilePath(s, ModeWorking, true));
-    if (!text) {
-        ui.Message("", NoDrawingMessage);
-        return OpenOutcome::NoDrawing;
-    }
-    TakeUnitsOfDrawing(s, *text);
-    const FileResult loaded = LoadDrawing(s, ModeWorking);
-    if (loaded.Status == FileStatus::Damaged) {
-        ui.Message("", loaded.Message, MessageKind::Error);
-        return OpenOutcome::Damaged;
-    }
-    if (!loaded.Ok() || s.DrawingObjects.ObjectCount() == 0) {
-        ui.Message("", NoDrawingMessage);
-        return OpenOutcome::NoDrawing;
-    }
-
-    const bool plan = HasPlan(s.DrawingObjects);
-    s.CurrentView = plan ? ViewGround : ViewLayout;
-    s.SetUnitsFromMetricFlag();
-    s.WindowTitle = s.DrawingName + (plan ? ".PLN" : ".LYT");
+    TakeZoomStyle(s, kind);
+    s.DrawingObjects.Clear();
+    if (kind >= KindStopsAfterEmptying) return false;
+    if (kind == 0 || kind == 2) InstallTool(s, ui, ModePick);
+    s.WindowTitle = s.DrawingName + suffix;
     program.OpenDrawingWindow();
+    if (!ui.HasDrawingWindow() || !program.Window()) {
+        ui.Message("", "Error: cannot create that file", MessageKind::Error);
+        return false;
+    }
+    s.DrawingObjects.Clear();
+    if (s.WizardSequence <= 0) {
+        const FileResult r = LoadDrawing(s, ModeWorking);
+        if (!r.Ok()) ui.Message("", r.Message, MessageKind::Error);
+    }
     ui.SetPanel(0, "GUIDE: press F1 for HELP");
     s.DrawingReady = 2;
-    if (TMDIChild* window = program.Window()) window->SetupView(1);
+    program.Window()->SetupView(1);
+    return true;
+}
+
+void PrepareForOpening(Program& program) {
+    AppState& s = program.State();
+    Ui& ui = program.GetUi();
+    program.CloseDrawingWindow();
+    s.DrawingReady = 1;
+    s.LastCommand = 200;
+    s.DrawingObjects.Clear();
+    InstallTool(s, ui, ModePick);
+    s.ZoomState = ZoomNormal;
+    s.WallDisplayMode = 0;
+    s.CurrentView = ViewGround;
+    s.LayoutGridOn = 0;
+    s.DefaultZoom = 1;
+    s.ViewExtX = 624;
+    s.ViewExtY = 346;
+    s.ViewOrgX = 0;
+    s.ViewOrgY = 0;
+    ui.SetPanel(2, " select");
+}
+
+OpenOutcome OpenPreparedDrawing(Program& program, const std::string& name, OpenSource source) {
+    AppState& s = program.State();
+    Ui& ui = program.GetUi();
+    if (!IsUsableDrawingName(name)) return NoDrawing(ui);
+    s.DrawingName = name;
+    s.DrawingReady = 1;
+    const std::optional<std::string> text = ReadWholeFile(DrawingFilePath(s, ModeWorking, true));
+    if (!text) return NoDrawing(ui);
+    TakeUnitsOfDrawing(s, *text);
+    std::string error;
+    ReportWrite(ui, WriteSettingsLine(s.HomePath, "OVERLAY.CFG", error, "0 0 0 0 0 0 0"), error);
+    const FileResult loaded = LoadDrawing(s, ModeWorking);
+    if (loaded.Status == FileStatus::Damaged) {
+        ui.Message("", DamagedMessage(name, DrawingFilePath(s, ModeWorking, true), loaded.Message),
+                   MessageKind::Error);
+        return OpenOutcome::Damaged;
+    }
+    if (!loaded.Ok() || s.DrawingObjects.ObjectCount() == 0) return NoDrawing(ui);
+
+    const bool plan = HasPlan(s.DrawingObjects, source);
+    s.CurrentView = plan ? ViewGround : ViewLayout;
+    s.SetUnitsFromMetricFlag();
+    s.ZoomFactor = static_cast<float>(s.DefaultZoom);
+    if (!OpenDrawingWindow(program, 0, plan ? ".PLN" : ".LYT")) return OpenOutcome::NoWindow;
+    s.DrawingReady = 0;
     ClaimUndoRing(s);
+    if (plan) CarryDesignRoomsToPlan(s, ui);
+    s.CurrentView = plan ? ViewGround : ViewLayout;
+    s.LayoutGridOn = plan ? 0 : 1;
+    s.DrawingReady = 2;
     FinishOpening(s, ui);
     return OpenOutcome::Opened;
+}
+
+OpenOutcome OpenDrawingByName(Program& program, const std::string& name) {
+    PrepareForOpening(program);
+    return OpenPreparedDrawing(program, name, OpenSource::Recent);
 }
 
 } // namespace velmora

@@ -1,13 +1,36 @@
 #include "app/exit_files.h"
 
+#include "app/drawing_store.h"
+#include "app/keep_changes.h"
+#include "app/recent_files.h"
+
 namespace velmora {
 
-// Every change is already in the working copy on disk, so leaving the recent list as it stands and keeping
-// the working copy is the faithful behaviour until the recent list and the checkpoint question exist: the
-// user loses nothing, and nothing pretends to have asked or saved.
-void AddOpenDrawingToRecent(AppState&, Ui&) {}
+// The open drawing is both the drawing left and the one recorded: it goes on top, wherever it stood.
+void AddOpenDrawingToRecent(AppState& s, Ui& ui) {
+    RecentList list = ReadRecentFiles(s.HomePath);
+    AddRecent(list, s.DrawingName, s.DrawingName, RecentLeaving);
+    std::string error;
+    ReportWrite(ui, WriteRecentFiles(s.HomePath, list, error), error);
+}
 
-bool SettleChangesAtExit(AppState&, Ui&) {
+// The drawing is read back whole from its working copy, on the ground floor, before the question: that is
+// the state the answer keeps or gives up. A working copy that cannot be read is left alone.
+bool SettleChangesAtExit(AppState& s, Ui& ui) {
+    s.DrawingObjects.Clear();
+    s.CurrentView = ViewGround;
+    const FileResult r = LoadDrawing(s, ModeWorking);
+    if (!r.Ok()) {
+        if (r.Status == FileStatus::Damaged) ui.Message("", r.Message, MessageKind::Error);
+        return true;
+    }
+    if (s.DrawingObjects.ObjectCount() <= 4) return true;
+    if (s.SaveState == 1) {
+        AskToKeepChanges(s, ui);
+    } else if (s.SaveState == 2) {
+        const FileResult w = SaveDrawing(s, ModeWorking);
+        ReportWrite(ui, w.Ok(), w.Message);
+    }
     return true;
 }
 

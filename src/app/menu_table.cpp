@@ -22,12 +22,12 @@ MenuItem Separator() {
 Menu FileMenu() {
     return {"File",
             {
-                Item("FileNewItem", "New", "CmFilenewExecute", Later, "Ctrl+N"),
-                Item("FileOpenItem", "Open", "CmFileopenExecute", Later, "Ctrl+O"),
-                Item("FileSaveItem", "Save", "CmSaveExecute", Later, "Ctrl+S"),
-                Item("FileSaveAsItem", "Save As", "CmSaveasExecute", Later),
-                Item("Autosave1", "Autosave", "CmAutosaveExecute", Later),
-                Item("Autoscroll1", "Autoscroll", "CmAutoscrollExecute", Later),
+                Item("FileNewItem", "New", "CmFilenewExecute", Built, "Ctrl+N"),
+                Item("FileOpenItem", "Open", "CmFileopenExecute", Built, "Ctrl+O"),
+                Item("FileSaveItem", "Save", "CmSaveExecute", Built, "Ctrl+S"),
+                Item("FileSaveAsItem", "Save As", "CmSaveasExecute", Built),
+                Item("Autosave1", "Autosave", "CmAutosaveExecute", Built),
+                Item("Autoscroll1", "Autoscroll", "CmAutoscrollExecute", Built),
                 Separator(),
                 Item("RotateMirrorDrawing1", "Rotate / Mirror Drawing...", "CmRotatedwgExecute", Later),
                 Separator(),
@@ -41,9 +41,9 @@ Menu FileMenu() {
                 Item("PrintSplit1", "Print Split over 2 pages...", "CmPrintssplitExecute", Later),
                 Separator(),
                 // The captions of the recent entries are the drawing names (Ui::SetRecentFiles).
-                Item("lastfile1", "", "CmLast1Execute", Later),
-                Item("lastfile2", "", "CmLast2Execute", Later),
-                Item("lastfile3", "", "CmLast3Execute", Later),
+                Item("lastfile1", "", "CmLast1Execute", Built),
+                Item("lastfile2", "", "CmLast2Execute", Built),
+                Item("lastfile3", "", "CmLast3Execute", Built),
                 Separator(),
                 Item("FileExitItem", "Exit", "CmExitExecute", Built),
             }};
@@ -261,7 +261,7 @@ const std::vector<ToolButton>& ToolBarTable() {
 }
 
 const std::vector<HiddenCommand>& HiddenCommandTable() {
-    static const std::vector<HiddenCommand> hidden = {{"File1Click", Later}, {"CmContextExecute", Built}};
+    static const std::vector<HiddenCommand> hidden = {{"File1Click", Built}, {"CmContextExecute", Built}};
     return hidden;
 }
 

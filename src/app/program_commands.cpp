@@ -1,6 +1,7 @@
 // The commands of the frame by handler name. Commands of menu items that are not built yet are not
 // registered: the menu table shows them disabled and RunCommand refuses them.
 #include "app/customise_commands.h"
+#include "app/file_commands.h"
 #include "app/help_pages.h"
 #include "app/program.h"
 #include "app/undo_commands.h"
@@ -19,6 +20,7 @@ constexpr int KindFitWalls = 4;
 
 void Program::RegisterCommands() {
     Commands.Add("CmExitExecute", [this] { RunExitSequence(); });
+    RegisterFileCommands(*this, Commands);
     Commands.Add("CmUndoExecute", [this] { CmUndoExecute(S, U, Child.get()); });
     Commands.Add("CmRedoExecute", [this] { CmRedoExecute(S, U, Child.get()); });
     RegisterViewCommands();

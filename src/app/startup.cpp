@@ -3,7 +3,9 @@
 #include "app/drawing_store.h"
 #include "app/exit_files.h"
 #include "app/menu_table.h"
+#include "app/open_commands.h"
 #include "app/program.h"
+#include "app/recent_files.h"
 #include "app/settings_files.h"
 #include "app/undo_store.h"
 #include "tools/drawing_tool.h"
@@ -24,16 +26,6 @@ void TakeScreenColours(AppState& s) {
         s.CurrentColour = (*clr)[1];
         s.HighlightColour = (*clr)[2];
     }
-}
-
-// The File menu shows the first three recent drawings.
-std::vector<std::string> RecentMenuNames(const std::filesystem::path& home) {
-    std::vector<std::string> names;
-    for (const std::string& name : ReadRecentList(home)) {
-        if (names.size() == 3) break;
-        if (!name.empty()) names.push_back(name);
-    }
-    return names;
 }
 
 } // namespace
@@ -62,7 +54,7 @@ void Program::Start() {
     }
     S.AutoscrollFlag = (*autoscroll)[0];
 
-    U.SetRecentFiles(RecentMenuNames(S.HomePath));
+    ShowRecentFiles(U, ReadRecentFiles(S.HomePath));
     U.SetPanel(0, "GUIDE:");
     std::weak_ptr<int> alive = AliveToken;
     U.StartOneShotTimer(1, [this, alive] {
@@ -72,7 +64,7 @@ void Program::Start() {
 
 void Program::OpenFirstRecentDrawing() {
     if (Exiting) return;
-    OpenDrawingByName(*this, ReadRecentList(S.HomePath)[0]);
+    OpenRecentEntry(*this, 1);
     U.SetPanel(0, "GUIDE: Select 'File', then 'New', 'Open' or a file from the 'history list' ");
 }
 

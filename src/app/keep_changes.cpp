@@ -1,0 +1,78 @@
+#include "app/keep_changes.h"
+
+#include "app/drawing_store.h"
+#include "tools/drawing_tool.h"
+#include "tools/tool_install.h"
+
+#include <filesystem>
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* KeepQuestion = "do you wish to save drawing changes?";
+constexpr const char* CheckpointUnusable =
+    "the drawing as last saved could not be read back - the drawing is kept with its changes";
+
+bool Write(AppState& s, Ui& ui, int mode) {
+    const FileResult r = SaveDrawing(s, mode);
+    return ReportWrite(ui, r.Ok(), r.Message);
+}
+
+// Replaces the list by the checkpoint and writes it as the drawing. The checkpoint of a drawing always
+// holds its floor records, so one that holds nothing is not this drawing's state: the working copy stays.
+void ReturnToCheckpoint(AppState& s, Ui& ui) {
+    TFlist changed;
+    changed.Swap(s.DrawingObjects);
+    const DrawingHeader header = s.Header();
+    const FileResult r = LoadDrawing(s, ModeCheckpoint);
+    if (!r.Ok() || s.DrawingObjects.ObjectCount() == 0) {
+        s.DrawingObjects.Swap(changed);
+        s.TakeHeader(header);
+        ui.Message("", CheckpointUnusable, MessageKind::Error);
+        return;
+    }
+    Write(s, ui, ModeWorking);
+}
+
+} // namespace
+
+bool ReportWrite(Ui& ui, bool ok, const std::string& error) {
+    if (!ok) ui.Message("", error, MessageKind::Error);
+    return ok;
+}
+
+void SaveCurrentBeforeLeaving(AppState& s, Ui& ui) {
+    if (s.DrawingObjects.ObjectCount() <= 5) return;
+    if (s.CurrentView == ViewSite) {
+        InstallTool(s, ui, ModePick);
+        if (s.CurrentTool) s.CurrentTool->Operation(ViewSite);
+    }
+    Write(s, ui, ModeWorking);
+}
+
+void AskToKeepChanges(AppState& s, Ui& ui) {
+    s.LastCommand = 200;
+    if (s.SaveState == 2) {
+        Write(s, ui, ModeWorking);
+        return;
+    }
+    if (s.SaveState != 1) return;
+    if (ui.AskYesNo("", KeepQuestion)) {
+        if (Write(s, ui, ModeWorking)) Write(s, ui, ModeCheckpoint);
+        return;
+    }
+    ReturnToCheckpoint(s, ui);
+    s.SaveState = 0;
+}
+
+bool LeaveGuidedSequence(AppState& s, Ui& ui) {
+    if (s.WizardSequence <= 0 || s.WizardStep == 0 || s.WizardStep == 100) return true;
+    if (!ui.AskYesNo("", "do you wish to leave the Wizard?")) return false;
+    s.WizardSequence = 0;
+    s.WizardMode = 0;
+    s.WizardStep = 0;
+    return true;
+}
+
+} // namespace velmora

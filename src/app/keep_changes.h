@@ -1,0 +1,27 @@
+// Leaving the open drawing: saving it before another is opened, and settling the changes made since the last
+// explicit save (keep them, or go back to the checkpoint CFG/tmp.cfg).
+#pragma once
+
+#include "app/app_state.h"
+#include "platform/ui.h"
+
+namespace velmora {
+
+// Writes the open drawing before it is left (the site plan re-centred first). Nothing to write when no
+// drawing is loaded.
+void SaveCurrentBeforeLeaving(AppState& state, Ui& ui);
+
+// With SaveState 1 asks "do you wish to save drawing changes?": Yes writes the drawing and the checkpoint;
+// No returns the drawing to the checkpoint and SaveState to 0. With autosave on (2) writes the drawing. A
+// checkpoint that cannot be read, or holds no drawing, never replaces or deletes the drawing: the changes
+// are then kept and the user is told.
+void AskToKeepChanges(AppState& state, Ui& ui);
+
+// A guided sequence past its first step asks "do you wish to leave the Wizard?"; Yes ends the sequence.
+// False when the user stays in it (the command then ends).
+bool LeaveGuidedSequence(AppState& state, Ui& ui);
+
+// Shows a failed write; true when it succeeded.
+bool ReportWrite(Ui& ui, bool ok, const std::string& error);
+
+} // namespace velmora

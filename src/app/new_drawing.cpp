@@ -1,0 +1,201 @@
+#include "app/new_drawing.h"
+
+#include "app/drawing_open.h"
+#include "app/drawing_store.h"
+#include "app/keep_changes.h"
+#include "app/program.h"
+#include "app/recent_files.h"
+#include "app/settings_files.h"
+#include "app/undo_store.h"
+#include "dialogs/new_drawing_dialog.h"
+#include "tools/drawing_tool.h"
+#include "tools/tool_install.h"
+#include "view/drawing_window.h"
+
+#include <filesystem>
+
+namespace velmora {
+
+namespace {
+
+constexpr int ModeDesignRoom = 29000;
+
+struct NewDrawingChoice {
+    std::string Name;
+    int Method = TTNewDlg::MethodExternalWalls;
+};
+
+int ReadSetting(const AppState& s, const char* file, int fallback) {
+    const auto v = ReadSettingsInts(s.HomePath, file, 1);
+    return v ? (*v)[0] : fallback;
+}
+
+// The guided sequences name their drawing themselves: sequences 1 and 2 start with external walls, 3 and 4
+// with design rooms; 1 and 3 are metric.
+NewDrawingChoice GuidedChoice(AppState& s) {
+    const bool walls = s.WizardSequence <= 2;
+    s.MetricFlag = s.WizardSequence == 1 || s.WizardSequence == 3 ? 1 : 0;
+    return {walls ? "wizard" : "wizard2",
+            walls ? TTNewDlg::MethodExternalWalls : TTNewDlg::MethodLayoutRooms};
+}
+
+// The dialog; its method and measuring system become the defaults of the next New whatever the name.
+std::optional<NewDrawingChoice> AskNewDrawing(AppState& s, Ui& ui) {
+    ui.SetPanel(0, "GUIDE: Name your new drawing and select drawing method and measurement type");
+    DialogDescription d = TTNewDlg::Make(ReadSetting(s, "START.CFG", 1), ReadSetting(s, "METRIC.CFG", 1));
+    const std::string pressed = ui.RunDialog(d);
+    const DialogButton* button = d.Button(pressed);
+    if (!button || button->IsCancel) return std::nullopt;
+    const int method = TTNewDlg::MethodChosen(d);
+    s.MetricFlag = TTNewDlg::MetricChosen(d);
+    std::string error;
+    ReportWrite(ui, WriteSettingsLine(s.HomePath, "START.CFG", error, "%d", method), error);
+    ReportWrite(ui, WriteSettingsLine(s.HomePath, "METRIC.CFG", error, "%d", s.MetricFlag), error);
+    const std::optional<std::string> name = TTNewDlg::NameChosen(d);
+    if (!name) {
+        ui.Message(TTNewDlg::NameErrorTitle, TTNewDlg::NameError);
+        return std::nullopt;
+    }
+    return NewDrawingChoice{*name, method};
+}
+
+// A drawing of that name is only replaced when the user says so.
+bool MayReplace(const AppState& s, Ui& ui, const std::string& name) {
+    std::error_code ec;
+    if (!std::filesystem::exists(s.HomePath / "DWGS" / (name + ".BMS"), ec)) return true;
+    return ui.AskYesNo("new drawing",
+                       "a drawing named " + name + " already exists - do you wish to replace it?");
+}
+
+void ResetDrawingState(AppState& s) {
+    s.CurrentView = ViewGround;
+    s.WallDisplayMode = 0;
+    s.ZoomState = ZoomNormal;
+    s.DrawingReady = 0;
+    s.NextElementNo = 1;
+    s.DesignRoomCount = 0;
+    s.MarkCount = 0;
+    s.DefaultZoom = 1;
+    s.ViewExtX = 624;
+    s.ViewExtY = 346;
+    s.ViewOrgX = 0;
+    s.ViewOrgY = 0;
+    if (s.SaveState == 1) s.SaveState = 0;
+}
+
+// The units and the sheet of the measuring system chosen: the file's coordinates are relative to it.
+void TakeUnits(AppState& s) {
+    s.SetUnitsFromMetricFlag();
+    s.ZoomFactor = static_cast<float>(s.DefaultZoom);
+    if (const auto sheet = ReadSettingsInts(s.HomePath, MetricTwinName("DWGSIZE", s.MetricFlag), 2)) {
+        s.SheetWidth = (*sheet)[0];
+        s.SheetHeight = (*sheet)[1];
+    }
+}
+
+// Writes the drawing as its six floor records, and the same as the checkpoint, so that going back to the
+// checkpoint returns to the new drawing rather than to nothing.
+bool WriteFloorRecords(AppState& s, Ui& ui) {
+    s.DrawingObjects.Clear();
+    for (int i = 0; i < FloorRecordCount; ++i)
+        s.DrawingObjects.Append(std::make_unique<TInfoobj>(32000 + i, ViewGround + i, s.CurrentColour));
+    std::string error;
+    ReportWrite(ui, WriteSettingsLine(s.HomePath, "OVERLAY.CFG", error, "0 0 0 0 0 0 0"), error);
+    const FileResult drawing = SaveDrawing(s, ModeWorking);
+    if (!ReportWrite(ui, drawing.Ok(), drawing.Message)) return false;
+    const FileResult checkpoint = SaveDrawing(s, ModeCheckpoint);
+    return ReportWrite(ui, checkpoint.Ok(), checkpoint.Message);
+}
+
+// The tool of the method, once the window is open. A tool that is not built yet leaves the new drawing with
+// the pick tool and the pick tool's guide line.
+void StartLayoutRooms(AppState& s, Ui& ui) {
+    s.CurrentView = ViewLayout;
+    s.LastCommand = 260;
+    s.DrawingReady = 2;
+    if (!ToolKindAvailable(ModeDesignRoom)) {
+        ReturnToPickTool(s, ui);
+        return;
+    }
+    ui.SetPanel(0, "GUIDE: Assemble your design rooms - add using the Design Room Icon");
+    ui.SetPanel(2, " design rooms");
+}
+
+void StartExternalWalls(AppState& s, Ui& ui) {
+    s.CurrentView = ViewGround;
+    s.LastCommand = 251;
+    s.DrawingReady = 2;
+    if (!ToolKindAvailable(ModeExtWall)) {
+        ReturnToPickTool(s, ui);
+        return;
+    }
+    ui.SetPanel(2, "external walls");
+    ui.SetPanel(0, "GUIDE: Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys "
+                   "for input");
+}
+
+void InstallMethodTool(AppState& s, Ui& ui, int method) {
+    InstallTool(s, ui, method == TTNewDlg::MethodLayoutRooms ? ModeDesignRoom : ModeExtWall);
+    if (s.CurrentTool) s.CurrentTool->PenColour = s.CurrentColour;
+}
+
+// Everything that is asked before the drawing left is given up for good.
+std::optional<NewDrawingChoice> ChooseNewDrawing(AppState& s, Ui& ui) {
+    if (s.WizardSequence > 0) return GuidedChoice(s);
+    std::optional<NewDrawingChoice> choice = AskNewDrawing(s, ui);
+    if (!choice) {
+        s.WizardSequence = s.WizardMode = s.WizardStep = 0;
+        return std::nullopt;
+    }
+    if (!MayReplace(s, ui, choice->Name)) return std::nullopt;
+    return choice;
+}
+
+} // namespace
+
+void CmFilenewExecute(Program& program) {
+    AppState& s = program.State();
+    Ui& ui = program.GetUi();
+    if (!LeaveGuidedSequence(s, ui)) return;
+    if (s.WizardSequence <= 0) SaveCurrentBeforeLeaving(s, ui);
+    const LeftDrawing left = RememberOpenDrawing(s);
+
+    program.CloseDrawingWindow();
+    s.LastCommand = 200;
+    s.DrawingObjects.Clear();
+    s.DrawingReady = 1; // the list is empty now: nothing may be written until the new drawing exists
+    ui.SetReadout("cursor distance");
+    ui.SetPanel(0, "GUIDE: type up to 24 letters but NO file extension");
+    ui.SetPanel(2, "new file");
+
+    const std::optional<NewDrawingChoice> choice = ChooseNewDrawing(s, ui);
+    if (!choice) {
+        RecordLeftDrawing(s, ui, left, false, ReadRecentFiles(s.HomePath));
+        return;
+    }
+    s.DrawingName = choice->Name;
+    InstallMethodTool(s, ui, choice->Method);
+    ResetDrawingState(s);
+    TakeUnits(s);
+    if (!WriteFloorRecords(s, ui)) {
+        s.DrawingObjects.Clear();
+        s.DrawingReady = 1;
+        RecordLeftDrawing(s, ui, left, false, ReadRecentFiles(s.HomePath));
+        return;
+    }
+    UndoStore(s, UndoReset, 0);
+
+    const bool rooms = choice->Method == TTNewDlg::MethodLayoutRooms;
+    if (!OpenDrawingWindow(program, 1, rooms ? ".LYT" : ".PLN")) return;
+    if (rooms) {
+        StartLayoutRooms(s, ui);
+    } else {
+        StartExternalWalls(s, ui);
+    }
+    std::string error;
+    ReportWrite(ui, WriteSettingsLine(s.HomePath, "ZOOM.CFG", error, "%d %d", s.ViewExtX, s.ViewExtY), error);
+    RecordLeftDrawing(s, ui, left, true, ReadRecentFiles(s.HomePath));
+    if (s.SaveState == 0) s.SaveState = 1;
+}
+
+} // namespace velmora

@@ -1,0 +1,50 @@
+#include "app/open_commands.h"
+
+#include "app/drawing_open.h"
+#include "app/keep_changes.h"
+#include "app/program.h"
+#include "app/recent_files.h"
+
+#include <filesystem>
+
+namespace velmora {
+
+namespace {
+
+// The drawing's name of a chosen file: its name without folder and extension.
+std::string NameOfChosenFile(const std::string& chosen) {
+    return std::filesystem::path(chosen).stem().string();
+}
+
+} // namespace
+
+void CmFileopenExecute(Program& program) {
+    AppState& s = program.State();
+    Ui& ui = program.GetUi();
+    SaveCurrentBeforeLeaving(s, ui);
+    if (!LeaveGuidedSequence(s, ui)) return;
+    const LeftDrawing left = RememberOpenDrawing(s);
+    PrepareForOpening(program);
+    ui.SetPanel(0, "GUIDE: select Client name");
+    const std::optional<std::string> chosen =
+        ui.ChooseFile("Open", (s.HomePath / "DWGS").string(), "Plan files (*.BMS)|*.BMS", false);
+    const bool opened = chosen && OpenPreparedDrawing(program, NameOfChosenFile(*chosen),
+                                                      OpenSource::Chooser) == OpenOutcome::Opened;
+    RecordLeftDrawing(s, ui, left, opened, ReadRecentFiles(s.HomePath));
+}
+
+void OpenRecentEntry(Program& program, int n) {
+    AppState& s = program.State();
+    Ui& ui = program.GetUi();
+    SaveCurrentBeforeLeaving(s, ui);
+    if (!LeaveGuidedSequence(s, ui)) return;
+    const LeftDrawing left = RememberOpenDrawing(s);
+    RecentList list = ReadRecentFiles(s.HomePath);
+    const std::string name = PromoteRecent(list, n);
+    PrepareForOpening(program);
+    // A drawing that cannot be opened keeps its place: the list is recorded as it was before.
+    const bool opened = OpenPreparedDrawing(program, name, OpenSource::Recent) == OpenOutcome::Opened;
+    RecordLeftDrawing(s, ui, left, opened, opened ? list : ReadRecentFiles(s.HomePath));
+}
+
+} // namespace velmora

@@ -1,0 +1,43 @@
+#include "dialogs/new_drawing_dialog.h"
+
+#include "model/drawing_names.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* MethodGroup = "drawing method";
+constexpr const char* UnitsGroup = "measurement type";
+
+} // namespace
+
+DialogDescription TTNewDlg::Make(int start, int metric) {
+    DialogDescription d;
+    d.Caption = Caption;
+    d.HelpPage = HelpPage;
+    DialogField name = MakeField(Name, FieldKind::Text, InitialName);
+    name.MaxLength = static_cast<int>(MaxDrawingNameLength);
+    d.Fields.push_back(name);
+    d.Fields.push_back(RadioField(ExternalWalls, start == MethodExternalWalls, MethodGroup));
+    d.Fields.push_back(RadioField(LayoutRooms, start != MethodExternalWalls, MethodGroup));
+    d.Fields.push_back(RadioField(Metric, metric != 0, UnitsGroup));
+    d.Fields.push_back(RadioField(FeetAndInches, metric == 0, UnitsGroup));
+    AddOkCancelHelp(d);
+    return d;
+}
+
+int TTNewDlg::MethodChosen(const DialogDescription& d) {
+    return d.IsOn(ExternalWalls) ? MethodExternalWalls : MethodLayoutRooms;
+}
+
+int TTNewDlg::MetricChosen(const DialogDescription& d) {
+    return d.IsOn(Metric) ? 1 : 0;
+}
+
+std::optional<std::string> TTNewDlg::NameChosen(const DialogDescription& d) {
+    std::string name = TidyDrawingName(d.Value(Name));
+    if (!IsValidDrawingName(name)) return std::nullopt;
+    return name;
+}
+
+} // namespace velmora

@@ -1,0 +1,561 @@
+// The file commands driven as the user drives them: New with both methods and both measuring systems, Open
+// and the recent entries, Save, Save As, Autosave, Autoscroll, keeping or giving up changes, and the session
+// scripts of tests/scripts whose files are checked here record by record and byte by byte.
+#include "app/drawing_store.h"
+#include "app/keep_changes.h"
+#include "app/program.h"
+#include "app/recent_files.h"
+#include "app/sample_drawing.h"
+#include "app/session_script.h"
+#include "app/undo_store.h"
+#include "dialogs/new_drawing_dialog.h"
+#include "model/drawing_names.h"
+#include "platform/scripted_ui.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+
+constexpr const char* Sample = SampleDrawingName;
+constexpr const char* NameError = "You must have between 1 to 24 letters or spaces - start File / New again";
+
+// The kinds and views of a drawing file's records, in order.
+std::vector<std::pair<int, int>> KindsAndViews(const fs::path& file) {
+    TFlist list;
+    DrawingHeader header;
+    EXPECT_TRUE(ReadDrawingFile(file, CoordShift{}, list, header).Ok()) << file;
+    std::vector<std::pair<int, int>> out;
+    for (const auto& obj : list)
+        out.emplace_back(obj->Kind, obj->View);
+    return out;
+}
+
+bool StartsWithFloorRecords(const fs::path& file) {
+    const auto records = KindsAndViews(file);
+    if (records.size() < 6) return false;
+    for (int i = 0; i < 6; ++i)
+        if (records[static_cast<std::size_t>(i)] != std::pair{32000 + i, 120 + i}) return false;
+    return true;
+}
+
+// The objects of a drawing file in world units, whatever sheet it was written on: a drawing's coordinates
+// are stored relative to the centre of the sheet, which follows the window's proportions.
+std::string WorldContent(const fs::path& file, const fs::path& sheetSettings) {
+    std::istringstream sheet(ReadFile(sheetSettings));
+    int w = 0, h = 0;
+    sheet >> w >> h;
+    TFlist list;
+    DrawingHeader header;
+    EXPECT_TRUE(ReadDrawingFile(file, CoordShift::ForSheet(w, h, 5), list, header).Ok()) << file;
+    test::TempDir dir;
+    EXPECT_TRUE(WriteDrawingFile(dir.Path / "world.BMS", list, header, CoordShift{}).Ok());
+    return ReadFile(dir.Path / "world.BMS");
+}
+
+// The program as a session script drives it, without a screen.
+class ProgramHost : public ScriptHost {
+public:
+    ProgramHost(Program& program, ScriptedUi& ui, fs::path home) : P(program), U(ui), Home(std::move(home)) {}
+    ScriptedUi& ScriptUi() override { return U; }
+    bool RunCommand(const std::string& handler) override { return P.RunCommand(handler); }
+    void Key(const KeyEvent& key) override { P.KeyDown(key); }
+    void Mouse(MouseAction action, std::optional<MouseButton> button, Point p) override {
+        if (action == MouseAction::Move) return P.MouseMove(p, button == MouseButton::Left);
+        const MouseButton b = button.value_or(MouseButton::Left);
+        action == MouseAction::Down ? P.MouseDown(b, p) : P.MouseUp(b, p);
+    }
+    bool SaveView(const fs::path&) override { return false; }
+    fs::path HomeFolder() const override { return Home; }
+
+private:
+    Program& P;
+    ScriptedUi& U;
+    fs::path Home;
+};
+
+// A fresh copy of the installed home folder, a program on it, started, with the sample house open.
+class FileCommandsTest : public ::testing::Test {
+protected:
+    FileCommandsTest() : Ui(Transcript), Prog(State, Ui) {
+        fs::copy(VELMORA_HOME_TEMPLATE, Home.Path, fs::copy_options::recursive);
+        State.HomePath = Home.Path;
+        Ui.SetClientSize({1280, 800});
+    }
+    ~FileCommandsTest() override {
+        EXPECT_EQ(Ui.Failure(), "") << Transcript.str();
+        EXPECT_TRUE(Ui.PendingAnswers().empty()) << "answers left unused\n" << Transcript.str();
+    }
+
+    void Start() {
+        Prog.Start();
+        Ui.RunPendingTimers();
+        ASSERT_EQ(State.DrawingName, Sample) << Transcript.str();
+        ASSERT_EQ(State.DrawingReady, 2);
+    }
+    fs::path Dwg(const std::string& name) const { return Home.Path / "DWGS" / (name + ".BMS"); }
+    fs::path Cfg(const std::string& name) const { return Home.Path / "CFG" / name; }
+    std::string Setting(const std::string& name) const { return ReadFile(Cfg(name)); }
+    void AnswerNew(const std::vector<std::string>& words) {
+        Ui.Queue(ScriptAnswer::ForDialog("new drawing", words));
+    }
+    void AnswerMessage(MessageReply reply) { Ui.Queue(ScriptAnswer::ForMessage(reply)); }
+    void Run(const char* handler) { ASSERT_TRUE(Prog.RunCommand(handler)) << handler; }
+    // A change as the editing commands make one: an object appended, the drawing written, SaveState 1.
+    void ChangeDrawing() {
+        State.DrawingObjects.Append(std::make_unique<TLineobj>(1, ViewGround, 0, 0, 100, 100, 900, 900, 0));
+        ASSERT_TRUE(SaveDrawing(State, ModeWorking).Ok());
+        if (State.SaveState == 0) State.SaveState = 1;
+    }
+    std::vector<std::string> DrawingFiles() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(Home.Path / "DWGS"))
+            names.push_back(e.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // Runs tests/scripts/<name>.vms after its #setup lines, with the program started as velmora starts it.
+    ScriptResult RunSessionScript(const std::string& name) {
+        const fs::path script = fs::path(VELMORA_FIXTURES) / ".." / "scripts" / (name + ".vms");
+        std::ifstream in(script);
+        for (std::string line; std::getline(in, line);) {
+            std::istringstream words(line);
+            std::string tag, action, a, b;
+            words >> tag >> action >> std::quoted(a) >> std::quoted(b);
+            if (tag != "#setup") continue;
+            if (action == "copy")
+                fs::copy_file(test::Fixture(a), Home.Path / b, fs::copy_options::overwrite_existing);
+        }
+        Prog.Start();
+        ProgramHost host(Prog, Ui, Home.Path);
+        return RunScriptFile(script, host);
+    }
+
+    test::TempDir Home;
+    AppState State;
+    std::ostringstream Transcript;
+    ScriptedUi Ui;
+    Program Prog;
+};
+
+// --- New --------------------------------------------------------------------------------------------------
+
+TEST(NewDrawingDialog, OpensOnTheStoredChoicesWithItsNameBoxAndHelpPage) {
+    const DialogDescription walls = TTNewDlg::Make(2, 0);
+    EXPECT_EQ(walls.Caption, "new drawing");
+    EXPECT_EQ(walls.HelpPage, "file.htm");
+    EXPECT_EQ(walls.Value("name"), "client");
+    EXPECT_EQ(walls.Field("name")->MaxLength, 24);
+    EXPECT_TRUE(walls.IsOn("draw external walls"));
+    EXPECT_TRUE(walls.IsOn("feet and inches"));
+    for (const char* button : {"O K", "Cancel", "Help"})
+        EXPECT_NE(walls.Button(button), nullptr) << button;
+
+    const DialogDescription rooms = TTNewDlg::Make(1, 5);
+    EXPECT_TRUE(rooms.IsOn("layout rooms first"));
+    EXPECT_TRUE(rooms.IsOn("metric"));
+}
+
+TEST(DrawingNames, OnlyLettersDigitsAndInnerBlanksMakeAName) {
+    const struct {
+        const char* Typed;
+        const char* Name; // "" when refused
+    } cases[] = {
+        {"Smith House", "Smith House"},
+        {"  Smith House  ", "Smith House"},
+        {"24 letters exactly here", "24 letters exactly here"},
+        {"twenty five letters here!", ""},
+        {"this name is far too long", ""},
+        {"", ""},
+        {"    ", ""},
+        {"../CFG/GUIDE", ""},
+        {"a/b", ""},
+        {"a\\b", ""},
+        {"house.BMS", ""},
+        {"..", ""},
+        {"tab\there", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        const std::string tidy = TidyDrawingName(c.Typed);
+        EXPECT_EQ(IsValidDrawingName(tidy) ? tidy : std::string(), c.Name);
+    }
+}
+
+TEST_F(FileCommandsTest, NewWithEitherMethodAndSystemStartsWithTheSixFloorRecords) {
+    const struct {
+        const char* Method;
+        const char* Units;
+        const char* Caption;
+        int View;
+        int Metric;
+        int UnitsPerLogical;
+        const char* Start;
+    } cases[] = {
+        {"draw external walls", "metric", "Walls M.PLN", ViewGround, 1, 5, "2"},
+        {"draw external walls", "feet and inches", "Walls I.PLN", ViewGround, 0, 6, "2"},
+        {"layout rooms first", "metric", "Rooms M.LYT", ViewLayout, 1, 5, "1"},
+        {"layout rooms first", "feet and inches", "Rooms I.LYT", ViewLayout, 0, 6, "1"},
+    };
+    Start();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Caption);
+        const std::string name = std::string(c.Caption).substr(0, 7);
+        AnswerNew({"name=" + name, c.Method, c.Units, "OK"});
+        Run("CmFilenewExecute");
+        EXPECT_EQ(State.DrawingName, name);
+        EXPECT_EQ(Ui.WindowCaption(), c.Caption);
+        EXPECT_EQ(State.DrawingReady, 2);
+        EXPECT_EQ(State.CurrentView, c.View);
+        EXPECT_EQ(State.MetricFlag, c.Metric);
+        EXPECT_EQ(State.UnitsPerLogical, c.UnitsPerLogical);
+        EXPECT_EQ(State.DrawingObjects.ObjectCount(), 6);
+        EXPECT_TRUE(StartsWithFloorRecords(Dwg(name)));
+        EXPECT_EQ(KindsAndViews(Dwg(name)).size(), 6u);
+        // The checkpoint is the new drawing, not an empty list.
+        EXPECT_EQ(ReadFile(Cfg("tmp.cfg")), ReadFile(Dwg(name)));
+        EXPECT_EQ(Setting("START.CFG"), c.Start);
+        EXPECT_EQ(Setting("METRIC.CFG"), std::to_string(c.Metric));
+        EXPECT_EQ(State.SaveState, 1);
+        // The tools of the methods come later: the drawing is left with the pick tool, which says so.
+        EXPECT_EQ(Ui.Panel(0), "GUIDE: Select a function or drawing tool");
+        EXPECT_EQ(Ui.Panel(2), " pick tool");
+    }
+    // The drawings left are remembered, most recent first.
+    EXPECT_EQ(ReadRecentFiles(Home.Path), (RecentList{"Rooms M", "Walls I", "Walls M", Sample}));
+}
+
+TEST_F(FileCommandsTest, CancelledOrRefusedNewLeavesNoDrawingToOverwriteThePreviousOne) {
+    Start();
+    Run("CmSaveExecute"); // written once on the sheet of this window, the file stays byte for byte
+    const std::string before = ReadFile(Dwg(Sample));
+    const auto filesBefore = DrawingFiles();
+    const struct {
+        const char* Why;
+        std::vector<std::string> Answer;
+        const char* Message;
+    } cases[] = {
+        {"cancelled", {"Cancel"}, ""},
+        {"empty name", {"name=", "OK"}, NameError},
+        {"blanks only", {"name=   ", "OK"}, NameError},
+        {"leaves the folder", {"name=../CFG/GUIDE", "OK"}, NameError},
+        {"extension", {"name=plan.BMS", "OK"}, NameError},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Why);
+        Run("CmLast1Execute");
+        ASSERT_EQ(State.DrawingName, Sample);
+        AnswerNew(c.Answer);
+        Run("CmFilenewExecute");
+        if (*c.Message) {
+            EXPECT_EQ(Ui.LastMessage(), c.Message);
+            EXPECT_EQ(Ui.LastMessageTitle(), "Drawing Name Error");
+        }
+        EXPECT_LT(State.DrawingReady, 2);
+        EXPECT_FALSE(Ui.HasDrawingWindow());
+        // Nothing a user can do now writes the emptied list anywhere.
+        Run("CmSaveExecute");
+        Run("CmAutosaveExecute");
+        Run("CmAutosaveExecute");
+        Run("CmExitExecute");
+        EXPECT_EQ(ReadFile(Dwg(Sample)), before);
+        EXPECT_EQ(DrawingFiles(), filesBefore);
+        EXPECT_EQ(ReadRecentFiles(Home.Path)[0], Sample);
+    }
+}
+
+TEST_F(FileCommandsTest, NewOverAnExistingDrawingAsksFirst) {
+    Start();
+    Run("CmSaveExecute");
+    const std::string before = ReadFile(Dwg(Sample));
+    AnswerNew({"name=  " + std::string(Sample), "OK"});
+    AnswerMessage(MessageReply::No);
+    Run("CmFilenewExecute");
+    EXPECT_EQ(ReadFile(Dwg(Sample)), before);
+    EXPECT_LT(State.DrawingReady, 2);
+
+    Run("CmLast1Execute");
+    AnswerNew({"name=" + std::string(Sample), "OK"});
+    AnswerMessage(MessageReply::Yes);
+    Run("CmFilenewExecute");
+    EXPECT_EQ(State.DrawingReady, 2);
+    EXPECT_EQ(KindsAndViews(Dwg(Sample)).size(), 6u);
+    // The drawing replaced is not listed beside the one that replaced it.
+    EXPECT_NE(ReadRecentFiles(Home.Path)[0], Sample);
+}
+
+TEST_F(FileCommandsTest, NewStartsAnEmptyUndoRingOfItsOwn) {
+    Start();
+    ChangeDrawing();
+    ASSERT_TRUE(RecordUndo(State));
+    AnswerNew({"name=Fresh", "OK"});
+    Run("CmFilenewExecute");
+    EXPECT_EQ(UndoRingOwner(State), "Fresh");
+    EXPECT_EQ(State.ViewHistory, (std::array<int, 10>{}));
+}
+
+// --- Open and the recent entries ---------------------------------------------------------------------------
+
+TEST_F(FileCommandsTest, OpenChoosesFromTheDrawingFolderAndRecordsTheDrawingLeft) {
+    Start();
+    AnswerNew({"name=Second", "OK"});
+    Run("CmFilenewExecute");
+    Ui.Queue(ScriptAnswer::ForFile(std::string(Sample) + ".BMS"));
+    Run("CmFileopenExecute");
+    EXPECT_NE(Transcript.str().find((Home.Path / "DWGS").string() + " Plan files (*.BMS)|*.BMS"),
+              std::string::npos);
+    EXPECT_EQ(State.DrawingName, Sample);
+    EXPECT_EQ(Ui.WindowCaption(), std::string(Sample) + ".PLN");
+    EXPECT_EQ(State.SaveState, 0);
+    EXPECT_EQ(ReadRecentFiles(Home.Path)[0], "Second");
+    EXPECT_EQ(ReadRecentFiles(Home.Path)[1], "");
+    EXPECT_EQ(ReadFile(Cfg("tmp.cfg")), ReadFile(Dwg(Sample)));
+
+    Ui.Queue(ScriptAnswer::Cancelled(AnswerKind::File));
+    Run("CmFileopenExecute");
+    EXPECT_EQ(State.DrawingReady, 1);
+    EXPECT_FALSE(Ui.HasDrawingWindow());
+    EXPECT_EQ(ReadRecentFiles(Home.Path), (RecentList{Sample, "Second", "", ""}));
+}
+
+TEST_F(FileCommandsTest, RecentEntryOpensItAndPutsTheDrawingLeftOnTop) {
+    Start();
+    for (const char* name : {"One", "Two"}) {
+        AnswerNew({std::string("name=") + name, "OK"});
+        Run("CmFilenewExecute");
+    }
+    ASSERT_EQ(ReadRecentFiles(Home.Path), (RecentList{"One", Sample, "", ""}));
+    Run("CmLast2Execute");
+    EXPECT_EQ(State.DrawingName, Sample);
+    EXPECT_EQ(ReadRecentFiles(Home.Path), (RecentList{"Two", "One", "", ""}));
+    EXPECT_EQ(Ui.RecentFiles(), (std::vector<std::string>{"Two", "One"}));
+}
+
+TEST_F(FileCommandsTest, ALayoutDrawingOpensOnTheLayoutAndAPlanTakesItsDesignRoomsOntoTheGroundFloor) {
+    Start();
+    auto write = [this](const std::string& name, bool withWall) {
+        AppState s;
+        s.HomePath = Home.Path;
+        s.DrawingName = name;
+        TakeUnitsOfDrawing(s, "0 0 0 0 1 1");
+        for (int i = 0; i < 6; ++i)
+            s.DrawingObjects.Append(std::make_unique<TInfoobj>(32000 + i, 120 + i, 0));
+        auto room = MakeObjectOfKind(29000);
+        room->View = ViewLayout;
+        s.DrawingObjects.Append(std::move(room));
+        if (withWall)
+            s.DrawingObjects.Append(std::make_unique<TLineobj>(1, ViewGround, 0, 0, 0, 0, 500, 0, 0));
+        ASSERT_TRUE(SaveDrawing(s, ModeWorking).Ok());
+    };
+    write("Layout Only", false);
+    write("With Plan", true);
+
+    Ui.Queue(ScriptAnswer::ForFile("Layout Only.BMS"));
+    Run("CmFileopenExecute");
+    EXPECT_EQ(Ui.WindowCaption(), "Layout Only.LYT");
+    EXPECT_EQ(State.CurrentView, ViewLayout);
+    EXPECT_EQ(State.LayoutGridOn, 1);
+
+    Ui.Queue(ScriptAnswer::ForFile("With Plan.BMS"));
+    Run("CmFileopenExecute");
+    EXPECT_EQ(Ui.WindowCaption(), "With Plan.PLN");
+    EXPECT_EQ(State.CurrentView, ViewGround);
+    EXPECT_EQ(KindsAndViews(Dwg("With Plan"))[6], (std::pair{29500, int{ViewGround}}));
+}
+
+// --- Save, Save As, Autosave, Autoscroll, the File menu
+// -----------------------------------------------------
+
+TEST_F(FileCommandsTest, SaveWritesTheCheckpointAndOnlyWithADrawingReady) {
+    Start();
+    ChangeDrawing();
+    ASSERT_NE(ReadFile(Cfg("tmp.cfg")), ReadFile(Dwg(Sample)));
+    Run("CmSaveExecute");
+    EXPECT_EQ(ReadFile(Cfg("tmp.cfg")), ReadFile(Dwg(Sample)));
+    EXPECT_EQ(State.SaveState, 0);
+    EXPECT_EQ(State.LastCommand, 200);
+}
+
+TEST_F(FileCommandsTest, SaveAsWritesAnIdenticalCopyAndKeepsTheOpenDrawing) {
+    Start();
+    ChangeDrawing();
+    const std::string open = ReadFile(Dwg(Sample));
+    Ui.Queue(ScriptAnswer::ForDialog("save drawing to a new name", {"name= Copy House ", "OK"}));
+    Run("CmSaveasExecute");
+    EXPECT_EQ(Ui.Panel(0), "GUIDE: Saves this file group to a new drawing name, original is still in use");
+    EXPECT_EQ(ReadFile(Dwg("Copy House")), open);
+    EXPECT_EQ(ReadFile(Dwg(Sample)), open);
+    EXPECT_EQ(State.DrawingName, Sample);
+    EXPECT_EQ(Ui.WindowCaption(), std::string(Sample) + ".PLN");
+    // What was saved is what "do not keep changes" returns to.
+    EXPECT_EQ(State.SaveState, 0);
+    EXPECT_EQ(ReadFile(Cfg("tmp.cfg")), open);
+}
+
+TEST_F(FileCommandsTest, SaveAsOverAnotherDrawingAsksAndRefusesBadNames) {
+    Start();
+    test::WriteFile(Dwg("Other"), "kept as it is");
+    const auto filesBefore = DrawingFiles();
+    Ui.Queue(ScriptAnswer::ForDialog("save drawing to a new name", {"name=Other", "OK"}));
+    AnswerMessage(MessageReply::No);
+    Run("CmSaveasExecute");
+    EXPECT_EQ(ReadFile(Dwg("Other")), "kept as it is");
+
+    for (const char* bad : {"name=", "name=../Other", "name=a.b"}) {
+        Ui.Queue(ScriptAnswer::ForDialog("save drawing to a new name", {bad, "OK"}));
+        Run("CmSaveasExecute");
+        EXPECT_EQ(Ui.LastMessage(), "You must have between 1 to 24 letters or spaces") << bad;
+    }
+    EXPECT_EQ(DrawingFiles(), filesBefore);
+
+    Ui.Queue(ScriptAnswer::ForDialog("save drawing to a new name", {"name=Other", "OK"}));
+    AnswerMessage(MessageReply::Yes);
+    Run("CmSaveasExecute");
+    EXPECT_EQ(ReadFile(Dwg("Other")), ReadFile(Dwg(Sample)));
+}
+
+TEST_F(FileCommandsTest, AutosaveTogglesAndKeepsItsStateInTheSaveFile) {
+    Start();
+    ChangeDrawing();
+    Run("CmAutosaveExecute");
+    EXPECT_EQ(State.SaveState, 2);
+    EXPECT_EQ(Setting("SAVE.CFG"), "2");
+    Run("File1Click");
+    EXPECT_TRUE(Ui.MenuChecked("CmAutosaveExecute"));
+    EXPECT_FALSE(Ui.MenuEnabled("CmSaveExecute"));
+    // Turning it off makes the present state the one "do not keep changes" returns to.
+    Run("CmAutosaveExecute");
+    EXPECT_EQ(State.SaveState, 1);
+    EXPECT_EQ(Setting("SAVE.CFG"), "1");
+    EXPECT_EQ(ReadFile(Cfg("tmp.cfg")), ReadFile(Dwg(Sample)));
+    Run("File1Click");
+    EXPECT_FALSE(Ui.MenuChecked("CmAutosaveExecute"));
+    EXPECT_TRUE(Ui.MenuEnabled("CmSaveExecute"));
+    EXPECT_TRUE(Ui.MenuEnabled("CmSaveasExecute"));
+}
+
+TEST_F(FileCommandsTest, AutoscrollTogglesAndIsKeptInItsFile) {
+    Start();
+    const struct { int Before, After; } cases[] = {{0, 1}, {1, 0}, {2, 0}};
+    for (const auto& c : cases) {
+        State.AutoscrollFlag = c.Before;
+        Run("CmAutoscrollExecute");
+        EXPECT_EQ(State.AutoscrollFlag, c.After) << c.Before;
+        EXPECT_EQ(Setting("AUTOSCROLL.CFG"), std::to_string(c.After));
+        Run("File1Click");
+        EXPECT_EQ(Ui.MenuChecked("CmAutoscrollExecute"), c.After == 1);
+    }
+}
+
+// --- keeping changes and exit
+// -------------------------------------------------------------------------------
+
+TEST_F(FileCommandsTest, AskToKeepChangesKeepsOrReturnsToTheCheckpoint) {
+    Start();
+    const std::string saved = ReadFile(Dwg(Sample));
+    ChangeDrawing();
+    const std::string changed = ReadFile(Dwg(Sample));
+    AnswerMessage(MessageReply::Yes);
+    AskToKeepChanges(State, Ui);
+    EXPECT_EQ(ReadFile(Cfg("tmp.cfg")), changed);
+    EXPECT_EQ(State.SaveState, 1);
+
+    test::WriteFile(Cfg("tmp.cfg"), saved);
+    AnswerMessage(MessageReply::No);
+    AskToKeepChanges(State, Ui);
+    EXPECT_EQ(ReadFile(Dwg(Sample)), saved);
+    EXPECT_EQ(State.SaveState, 0);
+}
+
+// A checkpoint that holds nothing, or cannot be read, is not the drawing as last saved: "No" must never
+// delete or empty the drawing.
+TEST_F(FileCommandsTest, NoToKeepingChangesNeverDeletesTheDrawing) {
+    Start();
+    for (const char* checkpoint : {"0 0 0 0 1 1\r\n", "garbage", ""}) {
+        SCOPED_TRACE(checkpoint);
+        ChangeDrawing();
+        const std::string changed = ReadFile(Dwg(Sample));
+        if (*checkpoint) {
+            test::WriteFile(Cfg("tmp.cfg"), checkpoint);
+        } else {
+            fs::remove(Cfg("tmp.cfg"));
+        }
+        State.SaveState = 1;
+        AnswerMessage(MessageReply::No);
+        AskToKeepChanges(State, Ui);
+        EXPECT_EQ(ReadFile(Dwg(Sample)), changed);
+        EXPECT_GT(State.DrawingObjects.ObjectCount(), 6);
+        EXPECT_EQ(Ui.MessageCount() > 0, true);
+    }
+}
+
+TEST_F(FileCommandsTest, NoAtExitAfterNewKeepsTheNewDrawingsFloorRecords) {
+    Start();
+    AnswerNew({"name=Brand New", "OK"});
+    Run("CmFilenewExecute");
+    ChangeDrawing();
+    AnswerMessage(MessageReply::No);
+    Run("CmExitExecute");
+    ASSERT_TRUE(fs::exists(Dwg("Brand New")));
+    EXPECT_EQ(KindsAndViews(Dwg("Brand New")).size(), 6u);
+    EXPECT_TRUE(StartsWithFloorRecords(Dwg("Brand New")));
+    EXPECT_EQ(ReadRecentFiles(Home.Path)[0], "Brand New");
+    EXPECT_EQ(ReadRecentFiles(Home.Path)[1], Sample);
+}
+
+TEST_F(FileCommandsTest, ExitWithAutosaveWritesTheDrawingWithoutAsking) {
+    Start();
+    Run("CmAutosaveExecute");
+    ChangeDrawing();
+    const std::string changed = ReadFile(Dwg(Sample));
+    Run("CmExitExecute");
+    EXPECT_EQ(ReadFile(Dwg(Sample)), changed);
+    EXPECT_EQ(ReadRecentFiles(Home.Path)[0], Sample);
+}
+
+// --- the session scripts
+// --------------------------------------------------------------------------------------
+
+TEST_F(FileCommandsTest, ScriptNewGivesTheFloorRecordsFirst) {
+    const ScriptResult r = RunSessionScript("new_drawing_floor_records");
+    ASSERT_TRUE(r.Ok) << r.Message << "\n" << Transcript.str();
+    for (const char* name : {"Smith House", "Jones"}) {
+        EXPECT_TRUE(StartsWithFloorRecords(Dwg(name))) << name;
+        EXPECT_EQ(KindsAndViews(Dwg(name)).size(), 6u) << name;
+    }
+}
+
+TEST_F(FileCommandsTest, ScriptSaveAsLeavesTheOpenDrawingAndWritesAnIdenticalCopy) {
+    const std::string original = WorldContent(Dwg(Sample), Cfg("DWGSIZEM.CFG"));
+    const ScriptResult r = RunSessionScript("save_as_copy");
+    ASSERT_TRUE(r.Ok) << r.Message << "\n" << Transcript.str();
+    EXPECT_EQ(WorldContent(Dwg(Sample), Cfg("DWGSIZEM.CFG")), original);
+    EXPECT_EQ(ReadFile(Dwg("Copy House")), ReadFile(Dwg(Sample)));
+    EXPECT_EQ(State.DrawingName, Sample);
+}
+
+TEST_F(FileCommandsTest, ScriptDamagedDrawingIsRefusedAndLeftByteForByte) {
+    const ScriptResult r = RunSessionScript("open_damaged_drawing");
+    ASSERT_TRUE(r.Ok) << r.Message << "\n" << Transcript.str();
+    EXPECT_EQ(ReadFile(Dwg("Damaged")), ReadFile(test::Fixture("damaged.BMS")));
+    EXPECT_LT(State.DrawingReady, 2);
+    EXPECT_EQ(State.DrawingObjects.ObjectCount(), 0);
+}
+
+TEST_F(FileCommandsTest, ScriptCancelledNewKeepsThePreviousDrawingIntact) {
+    const std::string original = WorldContent(Dwg(Sample), Cfg("DWGSIZEM.CFG"));
+    const ScriptResult r = RunSessionScript("cancelled_new");
+    ASSERT_TRUE(r.Ok) << r.Message << "\n" << Transcript.str();
+    EXPECT_EQ(WorldContent(Dwg(Sample), Cfg("DWGSIZEM.CFG")), original);
+    EXPECT_EQ(DrawingFiles(), std::vector<std::string>{std::string(Sample) + ".BMS"});
+}
+
+} // namespace
+} // namespace velmora
