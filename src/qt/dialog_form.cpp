@@ -38,7 +38,7 @@ Colorref ParseColour(const std::string& v) {
 }
 
 void PaintSwatch(QWidget* swatch, Colorref c) {
-    swatch->setStyleSheet(QString("background-color: rgb(%1, %2, %3); border: 1px solid black;")
+    swatch->setStyleSheet(QString("background-color: rgb(%1, %2, %3); color: black; border: 1px solid black;")
                               .arg(RedOf(c))
                               .arg(GreenOf(c))
                               .arg(BlueOf(c)));
@@ -93,8 +93,10 @@ QWidget* DialogForm::MakeFieldWidget(const DialogField& f) {
         return label;
     }
     case FieldKind::ColourSwatch: {
-        auto* swatch = new QFrame;
+        // A sample of the thing coloured: its words on the colour ("GUIDE:" on the guide line's colour).
+        auto* swatch = new QLabel(LabelText(f.Label));
         swatch->setFixedSize(SwatchWidth, SwatchHeight);
+        swatch->setContentsMargins(4, 0, 4, 0);
         return swatch;
     }
     case FieldKind::Preview: {
@@ -143,17 +145,15 @@ void DialogForm::Build() {
             continue;
         }
         lastEditRow = nullptr;
-        if (IsEdit(f.Kind) || f.Kind == FieldKind::ColourSwatch) {
+        if (IsEdit(f.Kind)) {
             auto* row = new QHBoxLayout;
             auto* label = new QLabel(LabelText(f.Label));
             label->setBuddy(w);
             row->addWidget(label);
             row->addWidget(w);
             into->addLayout(row);
-            if (IsEdit(f.Kind)) {
-                lastEditRow = row;
-                lastEditGroup = f.Group;
-            }
+            lastEditRow = row;
+            lastEditGroup = f.Group;
         } else {
             into->addWidget(w);
         }

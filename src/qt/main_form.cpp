@@ -5,8 +5,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -276,6 +278,15 @@ void TMainForm::UpdateTitle() {
         setWindowTitle(QString::fromStdString(std::string(FrameCaption) + " - [" + ChildCaption + "]"));
     else
         setWindowTitle(FrameCaption);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* e) {
+    if (Child && Child->isVisible()) {
+        Child->Area()->setFocus();
+        QCoreApplication::sendEvent(Child->Area(), e);
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {

@@ -68,6 +68,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // Keys that reach the frame (nothing in it has the focus) belong to the drawing window.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void BuildMenus();

@@ -167,6 +167,14 @@ TEST_F(FrameTest, MouseAndKeysInTheWindowReachTheProgram) {
     EXPECT_EQ(Ui.Help()->Browser()->toPlainText().indexOf("is not installed"), -1);
 }
 
+TEST_F(FrameTest, KeysThatReachTheFrameGoToTheDrawingWindow) {
+    StartAndWaitForTheDrawing();
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&Form, &f1);
+    ASSERT_NE(Ui.Help(), nullptr);
+    EXPECT_TRUE(Ui.Help()->isVisible());
+}
+
 TEST_F(FrameTest, TheCoreMovesTheCursorAndThePointerFollows) {
     StartAndWaitForTheDrawing();
     Ui.SetCursorPos({123, 45});
