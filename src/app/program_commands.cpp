@@ -2,9 +2,12 @@
 // registered: the menu table shows them disabled and RunCommand refuses them.
 #include "app/customise_commands.h"
 #include "app/file_commands.h"
+#include "app/floor_area.h"
 #include "app/help_pages.h"
+#include "app/plan_titles.h"
 #include "app/program.h"
 #include "app/undo_commands.h"
+#include "app/view_commands.h"
 #include "view/drawing_window.h"
 
 namespace velmora {
@@ -23,6 +26,10 @@ void Program::RegisterCommands() {
     RegisterFileCommands(*this, Commands);
     Commands.Add("CmUndoExecute", [this] { CmUndoExecute(S, U, Child.get()); });
     Commands.Add("CmRedoExecute", [this] { CmRedoExecute(S, U, Child.get()); });
+    for (const auto& [handler, command] : ViewSwitchCommands())
+        Commands.Add(handler, [this, command] { command(*this); });
+    Commands.Add("CmSpecsExecute", [this] { CmSpecsExecute(S, U); });
+    Commands.Add("CmTitle2DExecute", [this] { CmTitle2DExecute(S, U); });
     RegisterViewCommands();
     RegisterHelpCommands();
     RegisterCustomiseCommands();

@@ -1,0 +1,374 @@
+#include "app/view_commands.h"
+
+#include "app/drawing_store.h"
+#include "app/keep_changes.h"
+#include "app/overlays.h"
+#include "app/plan_titles.h"
+#include "app/program.h"
+#include "app/settings_files.h"
+#include "app/undo_store.h"
+#include "app/view_centring.h"
+#include "app/view_window.h"
+#include "model/drawing_objects.h"
+#include "tools/drawing_tool.h"
+#include "tools/tool_install.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int ViewCommandArea = 210;
+constexpr int EditCommandArea = 230;
+constexpr int DesignRoomArea = 260;
+
+bool Save(AppState& s, Ui& ui) {
+    const FileResult r = SaveDrawing(s, ModeWorking);
+    if (!r.Ok()) ui.Message("", r.Message, MessageKind::Error);
+    return r.Ok();
+}
+
+// Where a refused switch leaves the user: on the view the window still shows, with the drawing ready.
+void Refuse(AppState& s, Ui& ui, int viewOnScreen, const char* why) {
+    ui.Message("", why);
+    s.CurrentView = viewOnScreen;
+    s.DrawingReady = 2;
+}
+
+void SettleBeforeSwitch(AppState& s, Ui& ui) {
+    s.WallDisplayMode = MapBackFromOverlays(s.WallDisplayMode);
+    if (s.SaveState > 0) AskToKeepChanges(s, ui);
+}
+
+// Changes kind and view of the rooms of one kind and view from index 6 on; the number changed.
+int MoveRooms(TFlist& list, int kind, int view, int newKind, int newView) {
+    int moved = 0;
+    for (int i = FloorRecordCount; i < list.ObjectCount(); ++i) {
+        TObj* obj = list.At(i);
+        if (obj->Kind != kind || obj->View != view || obj->Class() != ObjClass::Room) continue;
+        obj->Kind = newKind;
+        obj->View = newView;
+        ++moved;
+    }
+    return moved;
+}
+
+int CountRooms(const TFlist& list, int view) {
+    int n = 0;
+    for (const auto& obj : list)
+        if ((obj->Kind == 29000 || obj->Kind == 29001) && obj->View == view) ++n;
+    return n;
+}
+
+// Design rooms of the layout view become rooms of the ground floor plan. The change is undoable on its own.
+void CarryDesignRoomsToPlan(AppState& s, Ui& ui) {
+    int waiting = 0;
+    for (int i = FloorRecordCount; i < s.DrawingObjects.ObjectCount(); ++i) {
+        const TObj* obj = s.DrawingObjects.At(i);
+        if ((obj->Kind == 29000 || obj->Kind == 29001) && obj->View == ViewLayout) ++waiting;
+    }
+    if (waiting == 0) return;
+    RecordUndo(s);
+    MoveRooms(s.DrawingObjects, 29000, ViewLayout, 29500, ViewGround);
+    MoveRooms(s.DrawingObjects, 29001, ViewLayout, 29500, ViewGround);
+    Save(s, ui);
+}
+
+int FloorBelow(int floorView) {
+    return floorView == ViewBasement ? ViewGround : floorView - 1;
+}
+
+const char* MissingFloorBelowMessage(int floorView) {
+    switch (floorView) {
+    case ViewFirst:
+        return "You should draw the ground floor using File / New, then the first floor";
+    case ViewSecond:
+        return "You should draw the first floor before the second floor";
+    case ViewThird:
+        return "You should draw the second floor before the third floor";
+    default:
+        return "You should draw the ground floor before the sub floor ( basement )";
+    }
+}
+
+const char* SameWallsQuestion(int floorView) {
+    switch (floorView) {
+    case ViewSecond:
+        return "Will the outside wall dimensions be the same as the first floor?";
+    case ViewThird:
+        return "Will the outside wall dimensions be the same as the second floor?";
+    default:
+        return "Will the outside wall dimensions be the same as the ground floor?";
+    }
+}
+
+// The level of a floor's walls as the external wall settings give it (numbers 4-9, views 120-125).
+std::optional<int> FloorLevel(const AppState& s, int view) {
+    const auto v = ReadSettingsInts(s.HomePath, MetricTwinName("EXTWALL", s.MetricFlag), 9);
+    if (!v || view < ViewGround || view > ViewNone) return std::nullopt;
+    return (*v)[static_cast<std::size_t>(3 + view - ViewGround)];
+}
+
+// "Yes" to the same outside walls: the new floor takes the walls of the floor below. The choice of another
+// wall type comes with the external wall tool; until then the walls keep the type they have below.
+void CreateFloorFromBelow(Program& p, int floorView) {
+    AppState& s = p.State();
+    Ui& ui = p.GetUi();
+    RecordUndo(s);
+    s.WallDisplayMode = 0;
+    s.CurrentView = floorView;
+    CopyFloorWalls(s, floorView == ViewBasement ? ViewGround : floorView - 1, floorView);
+    if (!Save(s, ui)) {
+        s.CurrentView = ViewGround;
+        OpenViewWindow(p, WindowPick, CaptionSuffix(ViewGround));
+        return;
+    }
+    PlaceFloorTitle(s, ui);
+    OpenViewWindow(p, WindowKeepTool, CaptionSuffix(floorView));
+    ReturnToPickTool(s, ui);
+}
+
+// "No": the floor below is shown dotted under the new floor, for its external walls to be drawn over it.
+void ShowFloorBelow(Program& p, int floorView) {
+    AppState& s = p.State();
+    OverlayFlags f;
+    switch (floorView) {
+    case ViewFirst:
+        f.Ground = f.First = true;
+        break;
+    case ViewSecond:
+        f.First = f.Second = true;
+        break;
+    case ViewThird:
+        f.Second = f.Third = true;
+        break;
+    default:
+        f.BasementWithGround = true;
+        break;
+    }
+    std::string error;
+    if (!WriteOverlayFile(s.HomePath, f, error)) p.GetUi().Message("", error, MessageKind::Error);
+    s.WallDisplayMode = 4;
+    OpenViewWindow(p, WindowKeepTool, CaptionSuffix(floorView));
+}
+
+void DrawFloorOverBelow(Program& p, int floorView) {
+    AppState& s = p.State();
+    Ui& ui = p.GetUi();
+    const bool wallTool = ToolKindAvailable(ModeExtWall);
+    // The snapshot goes before the walls that will be drawn; with no tool to draw them nothing changes.
+    if (wallTool) RecordUndo(s);
+    InstallTool(s, ui, ModeExtWall);
+    ShowFloorBelow(p, floorView);
+    if (wallTool) {
+        ui.SetPanel(0, floorView == ViewBasement
+                           ? "GUIDE: Draw external wall over ground floor view dotted overlay"
+                           : "GUIDE: Draw external wall over lower floor view dotted overlay");
+    } else {
+        ui.SetPanel(
+            0, "GUIDE: the floor below is shown dotted - external walls cannot be drawn in this version");
+    }
+}
+
+// The site plan from the ground floor's walls, with its title.
+void MakeSitePlan(Program& p) {
+    AppState& s = p.State();
+    Ui& ui = p.GetUi();
+    s.DrawingObjects.CopyGroundWallsToSite();
+    if (Save(s, ui)) PlaceFloorTitle(s, ui);
+    OpenViewWindow(p, WindowAfterSite, CaptionSuffix(ViewSite));
+}
+
+void RemoveView(TFlist& list, int view, int first) {
+    for (int i = list.ObjectCount() - 1; i >= first; --i)
+        if (list.At(i)->View == view) list.RemoveAt(i);
+}
+
+const char* FloorName(int view) {
+    switch (view) {
+    case ViewFirst:
+        return "first floor";
+    case ViewSecond:
+        return "second floor";
+    default:
+        return "third floor";
+    }
+}
+
+bool HasBasementObjects(const TFlist& list) {
+    for (int i = FloorRecordCount; i < list.ObjectCount(); ++i)
+        if (list.At(i)->View == ViewBasement) return true;
+    return false;
+}
+
+} // namespace
+
+int CopyFloorWalls(AppState& s, int fromView, int toView) {
+    const std::optional<int> level = FloorLevel(s, toView);
+    const int count = s.DrawingObjects.ObjectCount();
+    int copied = 0;
+    for (int i = FloorRecordCount; i < count; ++i) {
+        const TObj* obj = s.DrawingObjects.At(i);
+        if (obj->Kind != 100 || obj->View != fromView || obj->Class() != ObjClass::Extwall) continue;
+        auto wall = std::unique_ptr<TExtwallobj>(static_cast<TExtwallobj*>(obj->Clone().release()));
+        wall->View = toView;
+        wall->Highlight = ++s.NextElementNo;
+        if (level) wall->Z1 = wall->CopyZ1 = *level;
+        s.DrawingObjects.Append(std::move(wall));
+        ++copied;
+    }
+    return copied;
+}
+
+void CmPlanExecute(Program& p) {
+    AppState& s = p.State();
+    Ui& ui = p.GetUi();
+    if (s.DrawingReady != 2) return;
+    s.LastCommand = ViewCommandArea;
+    const int from = s.CurrentView;
+    if (!LeaveView(p)) return;
+    s.CurrentView = ViewGround;
+    if (!s.DrawingObjects.HasContent(ViewGround)) {
+        Refuse(s, ui, from,
+               "There is no plan drawing - finish your layout by marking the external walls first");
+        return;
+    }
+    SettleBeforeSwitch(s, ui);
+    if (RecentreView(s, CentreFloor)) Save(s, ui);
+    s.DrawingReady = 0;
+    ui.SetPanel(0, "GUIDE: ground floor view");
+    CarryDesignRoomsToPlan(s, ui);
+    OpenViewWindow(p, from == ViewSite ? WindowAfterSite : WindowPick, CaptionSuffix(ViewGround));
+}
+
+void CmUpperFloorExecute(Program& p, int floorView) {
+    AppState& s = p.State();
+    Ui& ui = p.GetUi();
+    if (s.DrawingReady != 2) return;
+    s.LastCommand = ViewCommandArea;
+    const int from = s.CurrentView;
+    if (!LeaveView(p)) return;
+    SettleBeforeSwitch(s, ui);
+    ui.SetPanel(2, "");
+    if (!s.DrawingObjects.HasContent(FloorBelow(floorView))) {
+        Refuse(s, ui, from, MissingFloorBelowMessage(floorView));
+        return;
+    }
+    s.CurrentView = floorView;
+    s.DrawingReady = 0;
+    if (s.DrawingObjects.HasContent(floorView)) {
+        if (s.SaveState == 1) s.SaveState = 0;
+        OpenViewWindow(p, from == ViewSite ? WindowAfterSite : WindowPick, CaptionSuffix(floorView));
+        return;
+    }
+    const bool same = ui.AskYesNo("", SameWallsQuestion(floorView));
+    if (s.SaveState == 0) s.SaveState = 1;
+    if (same) {
+        CreateFloorFromBelow(p, floorView);
+    } else {
+        DrawFloorOverBelow(p, floorView);
+    }
+}
+
+void CmSiteExecute(Program& p) {
+    AppState& s = p.State();
+    Ui& ui = p.GetUi();
+    if (s.DrawingReady != 2) return;
+    s.LastCommand = ViewCommandArea;
+    if (!LeaveView(p)) return;
+    s.CurrentView = ViewSite;
+    if (s.SaveState > 0) AskToKeepChanges(s, ui);
+    s.DrawingReady = 0;
+    InstallTool(s, ui, ModePick);
+    s.WallDisplayMode = 0;
+    if (!s.DrawingObjects.HasContent(ViewSite)) {
+        RecordUndo(s);
+        MakeSitePlan(p);
+        ui.SetPanel(0, "GUIDE: use EDIT/MOVE ROTATE if you need to alter position of house ");
+        return;
+    }
+    const bool view = ui.AskYesNo("", "Select YES to view your site plan\n"
+                                      "     OR     \n"
+                                      "Select NO to draw a NEW site plan (existing one will be erased)");
+    // Either way a snapshot: the erasing of the old site plan must be undoable on its own.
+    RecordUndo(s);
+    if (view) {
+        OpenViewWindow(p, WindowAfterSite, CaptionSuffix(ViewSite));
+    } else {
+        RemoveView(s.DrawingObjects, ViewSite, FloorRecordCount);
+        MakeSitePlan(p);
+    }
+    ui.SetPanel(0, "GUIDE: use EDIT/MOVE ROTATE if you need to alter the position of the building");
+}
+
+void CmLayout1Execute(Program& p) {
+    AppState& s = p.State();
+    Ui& ui = p.GetUi();
+    if (s.DrawingReady != 2) return;
+    s.LastCommand = DesignRoomArea;
+    if (!LeaveView(p)) return;
+    if (s.SaveState > 0) AskToKeepChanges(s, ui);
+    int finished = 0;
+    for (const auto& obj : s.DrawingObjects)
+        if (obj->Kind == 29500 && obj->View == ViewGround) ++finished;
+    if (finished == 0 && CountRooms(s.DrawingObjects, ViewLayout) == 0) {
+        ui.Message(
+            "", "There was no layout view for this drawing, use FILE/NEW and select 'layout design rooms'");
+        return;
+    }
+    if (finished > 0) {
+        RecordUndo(s);
+        MoveRooms(s.DrawingObjects, 29500, ViewGround, 29000, ViewLayout);
+        if (!Save(s, ui)) return;
+    }
+    s.CurrentView = ViewLayout;
+    OpenViewWindow(p, WindowKeepTool, CaptionSuffix(ViewLayout));
+    InstallTool(s, ui, 29000);
+    if (s.CurrentTool) s.CurrentTool->PenColour = s.CurrentColour;
+    s.LayoutGridOn = 1;
+}
+
+void CmDelfloorExecute(Program& p) {
+    AppState& s = p.State();
+    Ui& ui = p.GetUi();
+    if (s.DrawingReady != 2) return;
+    s.LastCommand = EditCommandArea;
+    if (!LeaveView(p)) return;
+    int target = 0;
+    if (HasBasementObjects(s.DrawingObjects) &&
+        ui.AskYesNo("", "Do you want to delete the BASEMENT floor? press Yes if this is the floor to delete"))
+        target = ViewBasement;
+    if (target == 0) {
+        target = s.DrawingObjects.TopFloor();
+        if (target == ViewGround) {
+            ui.Message("", "Delete top floor\nYou cannot delete the ground floor");
+            return;
+        }
+        const std::string question =
+            std::string("delete ") + FloorName(target) +
+            "\nThis will delete the floor completely - press Yes if you want to continue";
+        if (!ui.AskYesNo("", question)) return;
+    }
+    RecordUndo(s);
+    RemoveView(s.DrawingObjects, target, FloorRecordCount);
+    if (TInfoobj* record = s.DrawingObjects.FloorRecord(target)) record->FloorArea = 0;
+    if (!Save(s, ui)) return;
+    CmPlanExecute(p);
+}
+
+const std::vector<std::pair<std::string_view, ProgramCommand>>& ViewSwitchCommands() {
+    static const std::vector<std::pair<std::string_view, ProgramCommand>> commands = {
+        {"CmPlanExecute", &CmPlanExecute},
+        {"CmPlan1Execute", [](Program& p) { CmUpperFloorExecute(p, ViewFirst); }},
+        {"CmPlan2Execute", [](Program& p) { CmUpperFloorExecute(p, ViewSecond); }},
+        {"CmPlan3Execute", [](Program& p) { CmUpperFloorExecute(p, ViewThird); }},
+        {"CmSubfloorExecute", [](Program& p) { CmUpperFloorExecute(p, ViewBasement); }},
+        {"CmSiteExecute", &CmSiteExecute},
+        {"CmLayout1Execute", &CmLayout1Execute},
+        {"CmDmodeplanExecute", &CmDmodeplanExecute},
+        {"CmOverlaysExecute", &CmOverlaysExecute},
+        {"CmDelfloorExecute", &CmDelfloorExecute},
+    };
+    return commands;
+}
+
+} // namespace velmora

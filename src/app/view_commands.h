@@ -1,0 +1,33 @@
+// The Plan Views menu's view commands (ground, first, second, third floor, basement, site plan, layout
+// view), display mode and overlays, and the Edit menu's floor deletion. Each switch writes the drawing,
+// reads it back and opens a fresh drawing window on the chosen view.
+#pragma once
+
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace velmora {
+
+class Program;
+struct AppState;
+
+void CmPlanExecute(Program& program);
+// First, second, third floor and basement (views 121-124): shows the floor, or creates it from the floor
+// below.
+void CmUpperFloorExecute(Program& program, int floorView);
+void CmSiteExecute(Program& program);
+void CmLayout1Execute(Program& program);
+void CmDmodeplanExecute(Program& program);
+void CmOverlaysExecute(Program& program);
+void CmDelfloorExecute(Program& program);
+
+// Copies every external wall of one floor onto another, as walls of the new floor with their own element
+// numbers and the new floor's level. The number of walls copied.
+int CopyFloorWalls(AppState& state, int fromView, int toView);
+
+// The handler names of these commands with their commands, for the program's registry.
+using ProgramCommand = void (*)(Program&);
+const std::vector<std::pair<std::string_view, ProgramCommand>>& ViewSwitchCommands();
+
+} // namespace velmora
