@@ -60,6 +60,11 @@ TEST_F(ViewCommandsTest, GroundFloorIsCentredOnceAndASecondSwitchMovesNothing) {
                     std::vector<std::unique_ptr<TObj>> v;
                     v.push_back(Line(ViewGround, 2000, 2000, 3000, 2000));
                     v.push_back(Line(ViewFirst, 2000, 2000, 3000, 2000)); // another floor stays where it is
+                    auto title =
+                        std::make_unique<TTextobj>(37, ViewGround, 0, 0, 6000, 500, "GROUND FLOOR PLAN",
+                                                   "DejaVu Sans", 10, 0, 1, 400, 0);
+                    title->X2 = 900; // no point: a text moves by its anchor alone
+                    v.push_back(std::move(title));
                     return v;
                 }()));
     Open("Offset");
@@ -78,6 +83,10 @@ TEST_F(ViewCommandsTest, GroundFloorIsCentredOnceAndASecondSwitchMovesNothing) {
     EXPECT_EQ(lines[0]->X1, 2000 + dx);
     EXPECT_EQ(lines[0]->Y2, 2000 + dy);
     EXPECT_EQ(InView(ViewFirst, 1)[0]->X1, 2000);
+    const TObj* title = InView(ViewGround, 37).at(0);
+    EXPECT_EQ(title->X1, 6000 + dx);
+    EXPECT_EQ(title->Y1, 500 + dy);
+    EXPECT_EQ(title->X2, 900);
     EXPECT_EQ(State.DrawingObjects.At(0)->X1, 0) << "floor records are not moved";
     EXPECT_EQ(Ui.WindowCaption(), "Offset.PLN");
     EXPECT_EQ(State.LastCommand, 210);
