@@ -26,8 +26,8 @@ void Program::RegisterCommands() {
     RegisterFileCommands(*this, Commands);
     Commands.Add("CmUndoExecute", [this] { CmUndoExecute(S, U, Child.get()); });
     Commands.Add("CmRedoExecute", [this] { CmRedoExecute(S, U, Child.get()); });
-    for (const auto& [handler, command] : ViewSwitchCommands())
-        Commands.Add(handler, [this, command] { command(*this); });
+    for (const auto& entry : ViewSwitchCommands())
+        Commands.Add(entry.first, [this, command = entry.second] { command(*this); });
     Commands.Add("CmSpecsExecute", [this] { CmSpecsExecute(S, U); });
     Commands.Add("CmTitle2DExecute", [this] { CmTitle2DExecute(S, U); });
     RegisterViewCommands();
