@@ -12,6 +12,10 @@ namespace velmora {
 
 class Program;
 
+// The guide line while no drawing is open: what the user can do next.
+inline constexpr const char* NoDrawingGuide =
+    "GUIDE: Select 'File', then 'New', 'Open' or a file from the 'history list' ";
+
 enum class OpenOutcome { Opened, NoDrawing, Damaged, NoWindow };
 
 // Where the name of a drawing being opened came from: a drawing of the floor records alone counts as a plan

@@ -170,6 +170,7 @@ void CmFilenewExecute(Program& program) {
 
     const std::optional<NewDrawingChoice> choice = ChooseNewDrawing(s, ui);
     if (!choice) {
+        ui.SetPanel(0, NoDrawingGuide);
         RecordLeftDrawing(s, ui, left, false, ReadRecentFiles(s.HomePath));
         return;
     }
@@ -180,6 +181,7 @@ void CmFilenewExecute(Program& program) {
     if (!WriteFloorRecords(s, ui)) {
         s.DrawingObjects.Clear();
         s.DrawingReady = 1;
+        ui.SetPanel(0, NoDrawingGuide);
         RecordLeftDrawing(s, ui, left, false, ReadRecentFiles(s.HomePath));
         return;
     }

@@ -30,6 +30,7 @@ void CmFileopenExecute(Program& program) {
         ui.ChooseFile("Open", (s.HomePath / "DWGS").string(), "Plan files (*.BMS)|*.BMS", false);
     const bool opened = chosen && OpenPreparedDrawing(program, NameOfChosenFile(*chosen),
                                                       OpenSource::Chooser) == OpenOutcome::Opened;
+    if (!opened) ui.SetPanel(0, NoDrawingGuide);
     RecordLeftDrawing(s, ui, left, opened, ReadRecentFiles(s.HomePath));
 }
 
@@ -44,6 +45,7 @@ void OpenRecentEntry(Program& program, int n) {
     PrepareForOpening(program);
     // A drawing that cannot be opened keeps its place: the list is recorded as it was before.
     const bool opened = OpenPreparedDrawing(program, name, OpenSource::Recent) == OpenOutcome::Opened;
+    if (!opened) ui.SetPanel(0, NoDrawingGuide);
     RecordLeftDrawing(s, ui, left, opened, opened ? list : ReadRecentFiles(s.HomePath));
 }
 

@@ -65,7 +65,7 @@ void Program::Start() {
 void Program::OpenFirstRecentDrawing() {
     if (Exiting) return;
     OpenRecentEntry(*this, 1);
-    U.SetPanel(0, "GUIDE: Select 'File', then 'New', 'Open' or a file from the 'history list' ");
+    U.SetPanel(0, NoDrawingGuide);
 }
 
 bool Program::RunExitSequence() {

@@ -1,6 +1,7 @@
 // The file commands driven as the user drives them: New with both methods and both measuring systems, Open
 // and the recent entries, Save, Save As, Autosave, Autoscroll, keeping or giving up changes, and the session
 // scripts of tests/scripts whose files are checked here record by record and byte by byte.
+#include "app/drawing_open.h"
 #include "app/drawing_store.h"
 #include "app/keep_changes.h"
 #include "app/program.h"
@@ -260,6 +261,7 @@ TEST_F(FileCommandsTest, CancelledOrRefusedNewLeavesNoDrawingToOverwriteThePrevi
         }
         EXPECT_LT(State.DrawingReady, 2);
         EXPECT_FALSE(Ui.HasDrawingWindow());
+        EXPECT_EQ(Ui.Panel(0), NoDrawingGuide); // no longer asking for a name
         // Nothing a user can do now writes the emptied list anywhere.
         Run("CmSaveExecute");
         Run("CmAutosaveExecute");
