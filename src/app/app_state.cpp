@@ -16,6 +16,15 @@ void AppState::TakeHeader(const DrawingHeader& h) {
     NextElementNo = h.NextElementNo;
 }
 
+void AppState::ResetViewFrame() {
+    ZoomState = 2;
+    DefaultZoom = 1;
+    ViewExtX = 624;
+    ViewExtY = 346;
+    ViewOrgX = 0;
+    ViewOrgY = 0;
+}
+
 void AppState::SetUnitsFromMetricFlag() {
     UnitsPerLogical = MetricFlag == 1 ? 5 : 6;
     DefaultZoom = MetricFlag == 1 ? 5 : 4;

@@ -74,6 +74,8 @@ struct AppState {
     void TakeHeader(const DrawingHeader& h);
     // The coordinate shift of the drawing file for the current sheet and units.
     CoordShift Shift() const { return CoordShift::ForSheet(SheetWidth, SheetHeight, UnitsPerLogical); }
+    // The view frame of a window about to open: normal size, the start-up extent at the origin.
+    void ResetViewFrame();
     // Sets UnitsPerLogical and DefaultZoom from MetricFlag.
     void SetUnitsFromMetricFlag();
 };

@@ -134,15 +134,10 @@ void PrepareForOpening(Program& program) {
     s.LastCommand = 200;
     s.DrawingObjects.Clear();
     InstallTool(s, ui, ModePick);
-    s.ZoomState = ZoomNormal;
     s.WallDisplayMode = 0;
     s.CurrentView = ViewGround;
     s.LayoutGridOn = 0;
-    s.DefaultZoom = 1;
-    s.ViewExtX = 624;
-    s.ViewExtY = 346;
-    s.ViewOrgX = 0;
-    s.ViewOrgY = 0;
+    s.ResetViewFrame();
     ui.SetPanel(2, " select");
 }
 

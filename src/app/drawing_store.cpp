@@ -60,6 +60,10 @@ std::optional<int> PeekMetricFlag(std::string_view text) {
 void TakeUnitsOfDrawing(AppState& state, std::string_view fileText) {
     if (const std::optional<int> metric = PeekMetricFlag(fileText)) state.MetricFlag = *metric;
     state.SetUnitsFromMetricFlag();
+    ReadSheetSize(state);
+}
+
+void ReadSheetSize(AppState& state) {
     if (const auto sheet = ReadSettingsInts(state.HomePath, MetricTwinName("DWGSIZE", state.MetricFlag), 2)) {
         state.SheetWidth = (*sheet)[0];
         state.SheetHeight = (*sheet)[1];

@@ -38,4 +38,8 @@ std::optional<int> PeekMetricFlag(std::string_view fileText);
 // before the objects are read.
 void TakeUnitsOfDrawing(AppState& state, std::string_view fileText);
 
+// The sheet of the state's measuring system from DWGSIZEM.CFG or DWGSIZEI.CFG; kept as it is when the file
+// cannot be read.
+void ReadSheetSize(AppState& state);
+
 } // namespace velmora

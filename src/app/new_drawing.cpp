@@ -70,16 +70,11 @@ bool MayReplace(const AppState& s, Ui& ui, const std::string& name) {
 void ResetDrawingState(AppState& s) {
     s.CurrentView = ViewGround;
     s.WallDisplayMode = 0;
-    s.ZoomState = ZoomNormal;
     s.DrawingReady = 0;
     s.NextElementNo = 1;
     s.DesignRoomCount = 0;
     s.MarkCount = 0;
-    s.DefaultZoom = 1;
-    s.ViewExtX = 624;
-    s.ViewExtY = 346;
-    s.ViewOrgX = 0;
-    s.ViewOrgY = 0;
+    s.ResetViewFrame();
     if (s.SaveState == 1) s.SaveState = 0;
 }
 
@@ -87,10 +82,7 @@ void ResetDrawingState(AppState& s) {
 void TakeUnits(AppState& s) {
     s.SetUnitsFromMetricFlag();
     s.ZoomFactor = static_cast<float>(s.DefaultZoom);
-    if (const auto sheet = ReadSettingsInts(s.HomePath, MetricTwinName("DWGSIZE", s.MetricFlag), 2)) {
-        s.SheetWidth = (*sheet)[0];
-        s.SheetHeight = (*sheet)[1];
-    }
+    ReadSheetSize(s);
 }
 
 // Writes the drawing as its six floor records, and the same as the checkpoint, so that going back to the
