@@ -60,6 +60,8 @@ public:
 
     // Events from the front end.
     // Paints the current view from the list in memory. Painting changes no object, no setting and no file.
+    // clip is the pixel area being repainted: objects that cannot reach it are skipped, so the canvas must
+    // be clipped to it (as a repaint of the backing image is).
     void OnPaint(Canvas& canvas, std::optional<Rect> clip);
     void OnMouseDown(MouseButton button, Point px);
     void OnMouseUp(MouseButton button, Point px);

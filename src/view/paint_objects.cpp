@@ -1,5 +1,8 @@
 #include "view/paint_objects.h"
 
+#include "view/object_bounds.h"
+#include "view/render_support.h"
+
 #include <functional>
 
 namespace velmora {
@@ -32,18 +35,37 @@ bool IsAnnotation(int kind) {
            InRange(kind, 6100, 6699);
 }
 
+// Paints an object unless a clip box is given and the object's ink cannot reach it. A skipped text still
+// selects its anchor, which a later text of an alignment that keeps the anchor would inherit: a repaint of a
+// small box draws every object it paints exactly as the full repaint does.
+void PaintUnlessClipped(const TObj& obj, Canvas& dc, const PaintContext& pc, int highlight,
+                        const LogicalBounds* clip) {
+    if (clip) {
+        const auto bounds = ObjectBounds(obj, pc);
+        if (bounds && !bounds->Meets(*clip)) {
+            if (obj.Class() == ObjClass::Text) {
+                const auto& text = static_cast<const TTextobj&>(obj);
+                render::SetTextAnchor(dc, text.Align, text.Angle);
+            }
+            return;
+        }
+    }
+    obj.Paint(dc, pc, highlight);
+}
+
 struct Painter {
     Canvas& Dc;
     const TFlist& List;
     const PaintContext& Pc;
     PaintPass Pass;
+    const LogicalBounds* Clip = nullptr;
 
     // Paints the objects of one view that the filter lets through.
     void Floor(int view, int highlight, const KindFilter& leaveOut) const {
         for (const auto& obj : List) {
             if (obj->View != view || obj->Kind >= FirstUnpaintedKind) continue;
             if (!InPass(obj->Kind, Pass) || leaveOut(obj->Kind)) continue;
-            obj->Paint(Dc, Pc, highlight);
+            PaintUnlessClipped(*obj, Dc, Pc, highlight, Clip);
         }
     }
 };
@@ -93,18 +115,19 @@ void PaintOutlineOverlay(const Painter& p, const OverlayFlags& f, int working) {
 }
 
 void PaintFloorPlan(Canvas& dc, const TFlist& list, const PaintContext& pc, const OverlayFlags& overlay,
-                    PaintPass pass) {
+                    PaintPass pass, const LogicalBounds* clip) {
     const int mode = pc.WallDisplayMode;
     switch (mode) {
     case 0:
     case 10:
     case 20:
-        Painter{dc, list, pc, pass}.Floor(pc.View, 0, Nothing);
+        Painter{dc, list, pc, pass, clip}.Floor(pc.View, 0, Nothing);
         return;
     case 1:
     case 11:
     case 21: // no automatic dimensions: their labels and arrows stay hidden
-        Painter{dc, list, pc, pass}.Floor(pc.View, 0, [](int k) { return k == 34 || k == 250 || k == 260; });
+        Painter{dc, list, pc, pass, clip}.Floor(pc.View, 0,
+                                                [](int k) { return k == 34 || k == 250 || k == 260; });
         return;
     case 2:
     case 4:
@@ -115,7 +138,7 @@ void PaintFloorPlan(Canvas& dc, const TFlist& list, const PaintContext& pc, cons
         // The working floor is local to this paint: the view being shown does not change.
         PaintContext working = pc;
         working.View = OverlayWorkingView(mode, overlay, pc.View);
-        PaintOverlay(Painter{dc, list, working, pass}, overlay, working.View, mode == 2 || mode == 12);
+        PaintOverlay(Painter{dc, list, working, pass, clip}, overlay, working.View, mode == 2 || mode == 12);
         return;
     }
     case 3:
@@ -123,7 +146,7 @@ void PaintFloorPlan(Canvas& dc, const TFlist& list, const PaintContext& pc, cons
     case 23: {
         PaintContext working = pc;
         working.View = OverlayWorkingView(mode, overlay, pc.View);
-        PaintOutlineOverlay(Painter{dc, list, working, pass}, overlay, working.View);
+        PaintOutlineOverlay(Painter{dc, list, working, pass, clip}, overlay, working.View);
         return;
     }
     default:
@@ -153,7 +176,8 @@ int OverlayWorkingView(int wallDisplayMode, const OverlayFlags& f, int currentVi
 }
 
 void PaintObjects(Canvas& dc, const TFlist& list, const PaintContext& pc, const OverlayFlags& overlay,
-                  PaintPass pass) {
+                  PaintPass pass, const std::optional<LogicalBounds>& clip) {
+    const LogicalBounds* box = clip ? &*clip : nullptr;
     dc.SetBackgroundOpaque(false);
     dc.SetBackgroundColour(pc.BackgroundColour);
     dc.SetRasterOp(RasterOp::Copy);
@@ -162,23 +186,24 @@ void PaintObjects(Canvas& dc, const TFlist& list, const PaintContext& pc, const 
         // A layout view also shows the view five below it: the marking view 45 shows the rooms of view 40.
         for (const auto& obj : list) {
             if (obj->Kind >= FirstUnpaintedKind || (obj->View != view && obj->View + 5 != view)) continue;
-            if (InPass(obj->Kind, pass)) obj->Paint(dc, pc, 0);
+            if (InPass(obj->Kind, pass)) PaintUnlessClipped(*obj, dc, pc, 0, box);
         }
     } else if (InRange(view, 120, 189)) {
-        PaintFloorPlan(dc, list, pc, overlay, pass);
+        PaintFloorPlan(dc, list, pc, overlay, pass, box);
     } else {
         const int h = view == ViewSite ? 0 : 1;
         for (const auto& obj : list)
-            if (obj->View == view && InPass(obj->Kind, pass)) obj->Paint(dc, pc, h);
+            if (obj->View == view && InPass(obj->Kind, pass)) PaintUnlessClipped(*obj, dc, pc, h, box);
     }
 }
 
-void PaintView(Canvas& dc, const TFlist& list, const PaintContext& pc, const OverlayFlags& overlay) {
+void PaintView(Canvas& dc, const TFlist& list, const PaintContext& pc, const OverlayFlags& overlay,
+               const std::optional<LogicalBounds>& clip) {
     if (InRange(pc.View, 101, 199)) {
-        PaintObjects(dc, list, pc, overlay, PaintPass::Fills);
-        PaintObjects(dc, list, pc, overlay, PaintPass::LineWork);
+        PaintObjects(dc, list, pc, overlay, PaintPass::Fills, clip);
+        PaintObjects(dc, list, pc, overlay, PaintPass::LineWork, clip);
     } else if (InRange(pc.View, 6, 49)) {
-        PaintObjects(dc, list, pc, overlay, PaintPass::All);
+        PaintObjects(dc, list, pc, overlay, PaintPass::All, clip);
     }
 }
 

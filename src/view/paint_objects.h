@@ -5,9 +5,11 @@
 
 #include "model/object_list.h"
 #include "platform/canvas.h"
+#include "view/object_bounds.h"
 #include "view/paint_context.h"
 
 #include <array>
+#include <optional>
 
 namespace velmora {
 
@@ -36,12 +38,16 @@ bool IsFillPassKind(int kind);
 int OverlayWorkingView(int wallDisplayMode, const OverlayFlags& flags, int currentView);
 
 // Paints the objects of the list chosen for the view pc.View (the display mode pc.WallDisplayMode decides
-// the variant and the overlays), restricted to one pass. The canvas already carries the view mapping.
+// the variant and the overlays), restricted to one pass. The canvas already carries the view mapping. With
+// a clip box (logical units) only the objects whose ink may reach the box are painted, in the same order
+// and with the same highlights; the canvas must itself be clipped to the box's area, since the objects
+// painted still draw whole.
 void PaintObjects(Canvas& dc, const TFlist& list, const PaintContext& pc, const OverlayFlags& overlay,
-                  PaintPass pass = PaintPass::All);
+                  PaintPass pass = PaintPass::All, const std::optional<LogicalBounds>& clip = std::nullopt);
 
 // The whole picture of a view: floor plans and the site plan (views 101 to 199) fills first, then line
 // work; layout views (6 to 49) in list order; any other view nothing (the window's background only).
-void PaintView(Canvas& dc, const TFlist& list, const PaintContext& pc, const OverlayFlags& overlay);
+void PaintView(Canvas& dc, const TFlist& list, const PaintContext& pc, const OverlayFlags& overlay,
+               const std::optional<LogicalBounds>& clip = std::nullopt);
 
 } // namespace velmora

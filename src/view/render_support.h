@@ -42,6 +42,11 @@ inline int EffectiveHighlight(const PaintContext& pc, int highlight) {
 void DrawPolygon(const TPolyobj& poly, Canvas& dc, const PaintContext& pc, int highlight,
                  const Pen& selected);
 
+// Selects the text anchor of a text's alignment code. Alignment 1 at angles other than 0 and 2700, and
+// codes outside 1 to 6, keep the anchor the canvas already has, so a text's anchor may come from the text
+// painted before it: a painter that skips a text must still select its anchor.
+void SetTextAnchor(Canvas& dc, int align, int angle);
+
 inline void Stroke(Canvas& dc, Point a, Point b) {
     dc.MoveTo(a.X, a.Y);
     dc.LineTo(b.X, b.Y);

@@ -25,8 +25,12 @@ int TextWeight(int weight, const PaintContext& pc) {
     return 250;
 }
 
+} // namespace
+
+namespace render {
+
 // Alignment 1 depends on the direction; other directions keep whatever anchor the canvas already has.
-void SetAnchor(Canvas& dc, int align, int angle) {
+void SetTextAnchor(Canvas& dc, int align, int angle) {
     switch (align) {
     case 1:
         if (angle == 0)
@@ -52,7 +56,7 @@ void SetAnchor(Canvas& dc, int align, int angle) {
     }
 }
 
-} // namespace
+} // namespace render
 
 void TTextobj::DrawShape(Canvas& dc, const PaintContext& pc, int) const {
     const int scale = pc.TextScale != 0 ? pc.TextScale : pc.DefaultZoom;
@@ -65,7 +69,7 @@ void TTextobj::DrawShape(Canvas& dc, const PaintContext& pc, int) const {
     font.Weight = TextWeight(Weight, pc);
     font.Italic = pc.ItalicFlag;
     dc.SetFont(font);
-    SetAnchor(dc, Align, Angle);
+    render::SetTextAnchor(dc, Align, Angle);
     dc.SetBackgroundOpaque(true);
     dc.SetBackgroundColour(pc.BackgroundColour);
     dc.SetTextColour(Colour);

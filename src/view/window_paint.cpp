@@ -117,7 +117,11 @@ void TMDIChild::ReadOverlayFlags() {
     Overlay = OverlayFlags::FromValues(values);
 }
 
-void TMDIChild::OnPaint(Canvas& dc, std::optional<Rect>) {
+// Beyond the area being repainted, how far an object's ink may spill in pixels and still be skipped: the
+// rounding of the mapping, one-pixel pens and their square ends, and antialiased glyph edges.
+constexpr int ClipMarginPixels = 4;
+
+void TMDIChild::OnPaint(Canvas& dc, std::optional<Rect> clip) {
     const Size c = U.ClientSize();
     if (c.Height <= 0 || c.Width <= 0 || S.CurrentView > 999 || S.DrawingReady <= 1) return;
     const Point org = OriginFromScroll(Positions(), VScrollRange, c.Height, S.ZoomFactor);
@@ -132,7 +136,10 @@ void TMDIChild::OnPaint(Canvas& dc, std::optional<Rect>) {
     if (plan) ReadOverlayFlags();
     const PaintContext pc = MakePaintContext();
     if (layout) UpkeepLayoutReference();
-    PaintView(dc, S.DrawingObjects, pc, Overlay);
+    // Only the objects that may reach the area are painted; the caller's canvas clips the rest.
+    std::optional<LogicalBounds> area;
+    if (clip) area = ClipBoundsForPixels(dc.GetMapping(), *clip, ClipMarginPixels);
+    PaintView(dc, S.DrawingObjects, pc, Overlay, area);
     if (layout && S.LayoutGridOn == 1 && view < 49) PaintLayoutGrid(dc, pc);
     if (plan) UpkeepReference();
 }
