@@ -25,7 +25,7 @@ void BackingImage::Close() {
 void BackingImage::Open() {
     if (Image.isNull()) return;
     Painter = std::make_unique<QPainter>(&Image);
-    ToolCanvas = std::make_unique<QPainterCanvas>(*Painter);
+    ToolCanvas = std::make_unique<QPainterCanvas>(*Painter, &Fonts);
 }
 
 void BackingImage::Resize(Size size) {
@@ -41,7 +41,7 @@ void BackingImage::Repaint(const Rect& area, const std::function<void(Canvas&, c
     if (r.Width() <= 0 || r.Height() <= 0) return;
     // The paint canvas saves the painter's state on construction and restores it when it goes, so the
     // clip set here and everything the paint selects end with it.
-    QPainterCanvas canvas(*Painter);
+    QPainterCanvas canvas(*Painter, &Fonts);
     Painter->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
     canvas.FillDeviceRect(r, Background);
     paint(canvas, r);

@@ -45,6 +45,8 @@ private:
     void Close();
 
     QImage Image;
+    // The fonts every canvas on the image resolves, kept across repaints.
+    QPainterFontCache Fonts;
     std::unique_ptr<QPainter> Painter;
     std::unique_ptr<QPainterCanvas> ToolCanvas;
     Colorref Background;

@@ -9,6 +9,7 @@
 #include <QPolygon>
 #include <QRect>
 #include <QStringDecoder>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,9 @@ namespace {
 
 // Far beyond any real drawing, but inside the range QPainter's integer paths survive.
 constexpr std::int64_t DeviceLimit = std::int64_t{1} << 30;
+
+// Lines filled as rectangles stay within this, so that a rectangle's size never overflows an int.
+constexpr int FillLimit = 1 << 28;
 
 // A font size big enough that the ratio of character cell to em is measured precisely.
 constexpr int ReferencePixelSize = 200;
@@ -105,9 +109,22 @@ QString TextToQString(const std::string& text) {
     return s;
 }
 
-QPainterCanvas::QPainterCanvas(QPainter& painter) : Painter(painter) {
+std::shared_ptr<QPainterFontCache::Entry> QPainterFontCache::Find(const Key& key,
+                                                                  const std::function<QFont()>& resolve) {
+    if (const auto it = Entries.find(key); it != Entries.end()) return it->second;
+    // A bound, however many fonts and scales a long session meets.
+    if (Entries.size() >= 512) Entries.clear();
+    auto entry = std::make_shared<Entry>();
+    entry->Resolved = resolve();
+    Entries.emplace(key, entry);
+    return entry;
+}
+
+QPainterCanvas::QPainterCanvas(QPainter& painter, QPainterFontCache* fonts)
+    : Painter(painter), Fonts(fonts ? *fonts : OwnFonts) {
     Painter.save();
     DeviceTransform = Painter.worldTransform();
+    DeviceIsTranslation = DeviceTransform.type() <= QTransform::TxTranslate;
     const QPaintEngine* engine = Painter.paintEngine();
     RasterOpsSupported = engine != nullptr && engine->hasFeature(QPaintEngine::RasterOpModes);
     Painter.setRenderHint(QPainter::Antialiasing, false);
@@ -138,6 +155,9 @@ void QPainterCanvas::SetMapping(const Mapping& m) {
 }
 
 void QPainterCanvas::SetPen(const Pen& pen) {
+    // The painter's pen only ever changes through ApplyPen (TextOut puts back the pen it borrows), so an
+    // equal pen is already the one in force.
+    if (pen == CurrentPen) return;
     CurrentPen = pen;
     ApplyPen();
 }
@@ -166,6 +186,7 @@ void QPainterCanvas::ApplyPen() {
 }
 
 void QPainterCanvas::SetBrush(const Brush& brush) {
+    if (brush == CurrentBrush) return;
     CurrentBrush = brush;
     ApplyBrush();
 }
@@ -184,6 +205,13 @@ void QPainterCanvas::SetFont(const Font& font) {
 }
 
 void QPainterCanvas::ApplyFont() {
+    Selected = Fonts.Find(
+        {CurrentFont.FaceName, CurrentFont.Height, CurrentFont.Weight, CurrentFont.Italic, ScaleY()},
+        [this] { return ResolveFont(); });
+    DeviceFont = Selected->Resolved;
+}
+
+QFont QPainterCanvas::ResolveFont() const {
     QFont f(QString::fromStdString(CurrentFont.FaceName));
     f.setWeight(WeightOf(CurrentFont.Weight));
     f.setItalic(CurrentFont.Italic);
@@ -206,7 +234,7 @@ void QPainterCanvas::ApplyFont() {
         for (f.setPixelSize(em); em > 1 && CellPixels(f) > cell; f.setPixelSize(em))
             --em;
     }
-    DeviceFont = f;
+    return f;
 }
 
 void QPainterCanvas::SetRasterOp(RasterOp op) {
@@ -265,6 +293,18 @@ void QPainterCanvas::DrawSegment(QPoint from, QPoint to) {
     const double keep = static_cast<double>(steps - 1) / steps;
     const QPoint last = from + QPoint(static_cast<int>(std::lround(d.x() * keep)),
                                       static_cast<int>(std::lround(d.y() * keep)));
+    // Most line work of a plan runs level or upright. Such a solid one-pixel line in plain colour is a
+    // one-pixel-wide rectangle of the same pixels, which the raster engine fills several times faster than
+    // it strokes the line.
+    const auto modest = [](QPoint p) { return std::abs(p.x()) < FillLimit && std::abs(p.y()) < FillLimit; };
+    if ((d.x() == 0 || d.y() == 0) && Op == RasterOp::Copy && DeviceIsTranslation &&
+        Painter.pen().style() == Qt::SolidLine && modest(from) && modest(last)) {
+        // Both ends included; QRect::normalized would shift a reversed pair by a pixel.
+        const QPoint topLeft(std::min(from.x(), last.x()), std::min(from.y(), last.y()));
+        const QPoint bottomRight(std::max(from.x(), last.x()), std::max(from.y(), last.y()));
+        Painter.fillRect(QRect(topLeft, bottomRight), Painter.pen().color());
+        return;
+    }
     Painter.drawLine(from, last);
 }
 
@@ -344,12 +384,33 @@ void QPainterCanvas::RoundRect(int left, int top, int right, int bottom, int cor
     Painter.drawRoundedRect(r, rx, ry, Qt::AbsoluteSize);
 }
 
+const QPainterFontCache::Entry::Shaped& QPainterCanvas::ShapedText(const std::string& text) {
+    QPainterFontCache::Entry& info = *Selected;
+    if (info.Ascent < 0) {
+        const QFontMetrics metrics(DeviceFont, Painter.device());
+        info.Ascent = metrics.ascent();
+        info.Descent = metrics.descent();
+    }
+    if (const auto it = info.Texts.find(text); it != info.Texts.end()) return it->second;
+    if (info.Texts.size() >= 4096) info.Texts.clear();
+    // One line, as wide as the string: its width places the anchor and the background, its glyph runs are
+    // what drawing the string would draw.
+    QTextLayout layout(TextToQString(text), DeviceFont, Painter.device());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QPainterFontCache::Entry::Shaped shaped;
+    shaped.Width = static_cast<int>(std::lround(line.horizontalAdvance()));
+    shaped.LineAscent = line.ascent();
+    shaped.Runs = layout.glyphRuns();
+    return info.Texts.emplace(text, std::move(shaped)).first->second;
+}
+
 void QPainterCanvas::TextOut(int x, int y, const std::string& text) {
-    const QString s = TextToQString(text);
-    const QFontMetrics metrics(DeviceFont, Painter.device());
-    const int width = metrics.horizontalAdvance(s);
-    const int ascent = metrics.ascent(), descent = metrics.descent();
-    const int dx = HAlign == TextHAlign::Left ? 0 : HAlign == TextHAlign::Centre ? -width / 2 : -width;
+    const QPainterFontCache::Entry::Shaped& shaped = ShapedText(text);
+    const int ascent = Selected->Ascent, descent = Selected->Descent;
+    const int w = shaped.Width;
+    const int dx = HAlign == TextHAlign::Left ? 0 : HAlign == TextHAlign::Centre ? -w / 2 : -w;
     const int baseline = VAlign == TextVAlign::Top ? ascent : VAlign == TextVAlign::Baseline ? 0 : -descent;
 
     // The anchor is mapped, the glyphs are not: the text stays upright whatever the mapping's y direction,
@@ -363,10 +424,11 @@ void QPainterCanvas::TextOut(int x, int y, const std::string& text) {
     const QPen linePen = Painter.pen();
     Painter.setBackgroundMode(Qt::TransparentMode);
     if (BackgroundOpaque)
-        Painter.fillRect(QRect(dx, baseline - ascent, width, ascent + descent), ToQColor(BackgroundColour));
-    Painter.setFont(DeviceFont);
+        Painter.fillRect(QRect(dx, baseline - ascent, w, ascent + descent), ToQColor(BackgroundColour));
     Painter.setPen(QPen(ToQColor(TextColour)));
-    Painter.drawText(QPoint(dx, baseline), s);
+    const QPointF origin(dx, baseline - shaped.LineAscent);
+    for (const QGlyphRun& run : shaped.Runs)
+        Painter.drawGlyphRun(origin, run);
 
     Painter.setPen(linePen);
     Painter.setBackgroundMode(BackgroundOpaque ? Qt::OpaqueMode : Qt::TransparentMode);

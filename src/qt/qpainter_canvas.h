@@ -27,12 +27,19 @@
 #include "platform/canvas.h"
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QList>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
 #include <QTransform>
 
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
+#include <tuple>
+#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -49,11 +56,42 @@ QPointF MapLogicalToDeviceF(const Mapping& m, double x, double y);
 // Text of the drawing objects is UTF-8; text that is not valid UTF-8 (old drawings) is read as Latin-1.
 QString TextToQString(const std::string& text);
 
+// The device fonts resolved for one device, by face, height, weight, italic and y scale: resolving measures
+// the face at a reference size and steps the size down, far too slow to repeat for every text of a plan
+// whose texts take turns among a few fonts. The escapement is not part of the key: the glyphs are turned by
+// the transform. With each font, its ascent and descent on the device and the widths of the strings drawn
+// in it, shaped once: shaping is the dearest part of a text, and the labels of a plan (room names,
+// dimension values, notes) repeat. A canvas keeps a cache of its own unless given one that outlives it:
+// the drawing window keeps one with its picture, so that every repaint finds the fonts of the one before.
+class QPainterFontCache {
+public:
+    struct Entry {
+        QFont Resolved;
+        int Ascent = -1, Descent = 0; // on the device, measured when first needed
+        // The strings drawn in the font, shaped: their width and glyph runs, laid out once.
+        struct Shaped {
+            int Width = 0;
+            qreal LineAscent = 0; // the runs' baseline below the top of their line
+            QList<QGlyphRun> Runs;
+        };
+        std::unordered_map<std::string, Shaped> Texts;
+    };
+    using Key = std::tuple<std::string, int, int, bool, double>;
+
+    // The entry of a key, made with resolve() when there is none. Entries stay valid for their holders
+    // when the cache drops them.
+    std::shared_ptr<Entry> Find(const Key& key, const std::function<QFont()>& resolve);
+
+private:
+    std::map<Key, std::shared_ptr<Entry>> Entries;
+};
+
 class QPainterCanvas : public Canvas {
 public:
     // The painter must be active. Its transform at construction counts as device space (a printer's page
-    // offset, for example); the canvas restores the painter's state when it is destroyed.
-    explicit QPainterCanvas(QPainter& painter);
+    // offset, for example); the canvas restores the painter's state when it is destroyed. A font cache
+    // shared between canvases must only be shared between canvases on devices of one resolution.
+    explicit QPainterCanvas(QPainter& painter, QPainterFontCache* fonts = nullptr);
     ~QPainterCanvas() override;
     QPainterCanvas(const QPainterCanvas&) = delete;
     QPainterCanvas& operator=(const QPainterCanvas&) = delete;
@@ -94,16 +132,22 @@ private:
     void ApplyPen();
     void ApplyBrush();
     void ApplyFont();
+    QFont ResolveFont() const;
+    const QPainterFontCache::Entry::Shaped& ShapedText(const std::string& text);
     void ApplyComposition();
     void RestoreDeviceTransform();
 
     QPainter& Painter;
     QTransform DeviceTransform;
+    bool DeviceIsTranslation = true; // device pixels are painter pixels, only shifted
     Mapping Map;
     Pen CurrentPen;
     Brush CurrentBrush;
     Font CurrentFont;
     QFont DeviceFont;
+    QPainterFontCache OwnFonts;
+    QPainterFontCache& Fonts;
+    std::shared_ptr<QPainterFontCache::Entry> Selected;
     RasterOp Op = RasterOp::Copy;
     bool RasterOpsSupported = false;
     Colorref TextColour = 0;
