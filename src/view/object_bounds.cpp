@@ -16,32 +16,50 @@ namespace {
 
 using render::Lg;
 
-// Grows a box point by point, in logical units.
+// Grows a box point by point. Points in world units are gathered as they are and divided once at the end:
+// the division truncates toward zero, which keeps their order, so the box of the divided points is the
+// divided box of the points.
 class BoxBuilder {
 public:
     explicit BoxBuilder(const PaintContext& pc) : Pc(pc) {}
 
-    BoxBuilder& World(std::int32_t x, std::int32_t y) { return Logical(Lg(x, Pc), Lg(y, Pc)); }
+    BoxBuilder& World(std::int32_t x, std::int32_t y) {
+        Add(WorldBox, WorldEmpty, x, y);
+        return *this;
+    }
     BoxBuilder& Logical(std::int64_t x, std::int64_t y) {
-        if (Empty) {
-            Box = {x, y, x, y};
-            Empty = false;
-            return *this;
-        }
-        Box.MinX = std::min(Box.MinX, x), Box.MaxX = std::max(Box.MaxX, x);
-        Box.MinY = std::min(Box.MinY, y), Box.MaxY = std::max(Box.MaxY, y);
+        Add(LogicalBox, LogicalEmpty, x, y);
         return *this;
     }
     // An object with no points has no ink: a box that meets nothing.
     LogicalBounds Done(std::int64_t margin) const {
-        if (Empty) return {1, 1, 0, 0};
-        return Box.Grown(margin);
+        LogicalBounds box = LogicalBox;
+        bool empty = LogicalEmpty;
+        if (!WorldEmpty) {
+            const auto lg = [this](std::int64_t w) {
+                return std::int64_t{Lg(static_cast<std::int32_t>(w), Pc)};
+            };
+            Add(box, empty, lg(WorldBox.MinX), lg(WorldBox.MinY));
+            Add(box, empty, lg(WorldBox.MaxX), lg(WorldBox.MaxY));
+        }
+        if (empty) return {1, 1, 0, 0};
+        return box.Grown(margin);
     }
 
 private:
+    static void Add(LogicalBounds& box, bool& empty, std::int64_t x, std::int64_t y) {
+        if (empty) {
+            box = {x, y, x, y};
+            empty = false;
+            return;
+        }
+        box.MinX = std::min(box.MinX, x), box.MaxX = std::max(box.MaxX, x);
+        box.MinY = std::min(box.MinY, y), box.MaxY = std::max(box.MaxY, y);
+    }
+
     const PaintContext& Pc;
-    LogicalBounds Box;
-    bool Empty = true;
+    LogicalBounds WorldBox, LogicalBox;
+    bool WorldEmpty = true, LogicalEmpty = true;
 };
 
 // How far a stroke's ink reaches beyond its centre line, in logical units: the widest pen any picture of the
@@ -97,16 +115,24 @@ LogicalBounds TextBounds(const TTextobj& t, const PaintContext& pc) {
         return BoxBuilder(pc).World(t.X1, t.Y1).Done(static_cast<std::int64_t>(std::ceil(width + cell)));
     }
     // The line's box about its anchor (top, baseline or bottom: a cell either side covers all three), turned
-    // counter-clockwise by the escapement.
-    const double rad = t.Angle % 3600 * std::numbers::pi / 1800.0;
-    const double c = std::cos(rad), s = std::sin(rad);
+    // counter-clockwise by the escapement. Quarter turns need no trigonometry.
+    const int angle = ((t.Angle % 3600) + 3600) % 3600;
+    double c = 1, s = 0;
+    if (angle == 900)
+        c = 0, s = 1;
+    else if (angle == 1800)
+        c = -1, s = 0;
+    else if (angle == 2700)
+        c = 0, s = -1;
+    else if (angle != 0)
+        c = std::cos(angle * std::numbers::pi / 1800.0), s = std::sin(angle * std::numbers::pi / 1800.0);
     const std::int64_t ax = Lg(t.X1, pc), ay = Lg(t.Y1, pc);
     BoxBuilder b(pc);
     for (const double u : {span->Left * width, span->Right * width})
         for (const double v : {-cell, cell})
-            b.Logical(ax + static_cast<std::int64_t>(std::floor(u * c - v * s)),
-                      ay + static_cast<std::int64_t>(std::floor(u * s + v * c)));
-    return b.Done(2); // the corners were rounded down
+            b.Logical(ax + static_cast<std::int64_t>(u * c - v * s),
+                      ay + static_cast<std::int64_t>(u * s + v * c));
+    return b.Done(2); // the corners were cut to whole units
 }
 
 LogicalBounds ExtwallBounds(const TExtwallobj& w, const PaintContext& pc) {
