@@ -290,15 +290,19 @@ void QPainterCanvas::DrawSegment(QPoint from, QPoint to) {
         Painter.drawPoint(from);
         return;
     }
+    const auto sign = [](int v) { return (v > 0) - (v < 0); };
+    const bool level = d.x() == 0 || d.y() == 0;
     const double keep = static_cast<double>(steps - 1) / steps;
-    const QPoint last = from + QPoint(static_cast<int>(std::lround(d.x() * keep)),
-                                      static_cast<int>(std::lround(d.y() * keep)));
+    // Along an axis the shortened end is simply one pixel back from the end.
+    const QPoint last = level ? to - QPoint(sign(d.x()), sign(d.y()))
+                              : from + QPoint(static_cast<int>(std::lround(d.x() * keep)),
+                                              static_cast<int>(std::lround(d.y() * keep)));
     // Most line work of a plan runs level or upright. Such a solid one-pixel line in plain colour is a
     // one-pixel-wide rectangle of the same pixels, which the raster engine fills several times faster than
     // it strokes the line.
     const auto modest = [](QPoint p) { return std::abs(p.x()) < FillLimit && std::abs(p.y()) < FillLimit; };
-    if ((d.x() == 0 || d.y() == 0) && Op == RasterOp::Copy && DeviceIsTranslation &&
-        Painter.pen().style() == Qt::SolidLine && modest(from) && modest(last)) {
+    if (level && Op == RasterOp::Copy && DeviceIsTranslation && Painter.pen().style() == Qt::SolidLine &&
+        modest(from) && modest(last)) {
         // Both ends included; QRect::normalized would shift a reversed pair by a pixel.
         const QPoint topLeft(std::min(from.x(), last.x()), std::min(from.y(), last.y()));
         const QPoint bottomRight(std::max(from.x(), last.x()), std::max(from.y(), last.y()));
