@@ -151,9 +151,11 @@ TEST(SetUpHomeFolder, TheShippedTemplateHoldsEverySettingsFile) {
     std::string error;
     const auto home = SetUpHomeFolder({std::nullopt, tmp.Path, (tmp.Path / "data").string(), ""}, error);
     ASSERT_TRUE(home) << error;
-    for (const SettingsFile& f : SettingsCatalogue())
-        if (f.Kind != SettingsKind::Drawing)
+    for (const SettingsFile& f : SettingsCatalogue()) {
+        if (f.Kind != SettingsKind::Drawing) {
             EXPECT_TRUE(fs::is_regular_file(SettingsPath(home->Path, f.Name))) << f.Name;
+        }
+    }
 }
 
 } // namespace
