@@ -119,6 +119,7 @@ void TMainForm::BuildToolBar() {
     Crds->setFrameShadow(QFrame::Sunken);
     Crds->setMinimumWidth(ReadoutWidth);
     Crds->setContentsMargins(4, 0, 4, 0);
+    Crds->setToolTip("shows cursor position |");
     Tools->addWidget(Crds);
 }
 
