@@ -13,8 +13,8 @@ namespace {
 struct Box {
     std::int64_t MinX, MinY, MaxX, MaxY;
     static Box Of(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
-        return {std::min<std::int64_t>(x1, x2), std::min<std::int64_t>(y1, y2), std::max<std::int64_t>(x1, x2),
-                std::max<std::int64_t>(y1, y2)};
+        return {std::min<std::int64_t>(x1, x2), std::min<std::int64_t>(y1, y2),
+                std::max<std::int64_t>(x1, x2), std::max<std::int64_t>(y1, y2)};
     }
     bool ContainsGrown(std::int64_t x, std::int64_t y, std::int64_t m) const {
         return MinX - m < x && x < MaxX + m && MinY - m < y && y < MaxY + m;
@@ -164,12 +164,27 @@ Extent TFlist::ObjectsExtent(int first) const {
     };
     for (int i = std::max(first, 0); i < ObjectCount(); ++i) {
         const TObj* obj = At(i);
-        if (obj->Class() == ObjClass::Poly) {
+        switch (obj->Class()) {
+        case ObjClass::Poly: {
             const auto& poly = static_cast<const TPolyobj&>(*obj);
-            for (int k = 0; k < poly.VertexCount; ++k) take(poly.Xs[k], poly.Ys[k]);
-        } else if (obj->Class() != ObjClass::Info) {
+            for (int k = 0; k < std::clamp(poly.VertexCount, 0, TPolyobj::MaxVertices); ++k)
+                take(poly.Xs[k], poly.Ys[k]);
+            break;
+        }
+        case ObjClass::Window:
+            take(static_cast<const TWindowobj&>(*obj).InsertX, static_cast<const TWindowobj&>(*obj).InsertY);
+            break;
+        case ObjClass::Door:
+            take(static_cast<const TDoorobj&>(*obj).InsertX, static_cast<const TDoorobj&>(*obj).InsertY);
+            break;
+        case ObjClass::Info:
+            break;
+        case ObjClass::Text:
             take(obj->X1, obj->Y1);
-            if (obj->Class() != ObjClass::Text) take(obj->X2, obj->Y2);
+            break; // the second point of a text is a direction code
+        default:
+            take(obj->X1, obj->Y1), take(obj->X2, obj->Y2);
+            break;
         }
     }
     return e;

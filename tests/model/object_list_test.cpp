@@ -373,3 +373,39 @@ TEST(ObjectListQueries, FloorRecord) {
 
 } // namespace
 } // namespace velmora
+
+namespace velmora {
+
+TEST(ObjectsExtentTest, SpansThePointsOfObjectsFromTheFirstIndexOnly) {
+    TFlist list;
+    list.Append(std::make_unique<TLineobj>(1, 120, 0, 0, -500, -500, 9000, 9000, 0)); // before `first`
+    list.Append(std::make_unique<TLineobj>(1, 120, 0, 0, 100, 200, 300, 50, 0));
+    list.Append(std::make_unique<TTextobj>(4, 120, 0, 0, 400, 100, "x", "Arial", 10, 0, 1, 400, 0));
+    list.At(list.ObjectCount() - 1)->X2 = 900; // a text's direction code is no point
+    auto window = std::make_unique<TWindowobj>();
+    window->InsertX = 50, window->InsertY = 600;
+    list.Append(std::move(window));
+    list.Append(std::make_unique<TInfoobj>(32000, 120, 0));
+    const Extent e = list.ObjectsExtent(1);
+    EXPECT_FALSE(e.Empty);
+    EXPECT_EQ(std::tuple(e.MinX, e.MinY, e.MaxX, e.MaxY), std::tuple(50, 50, 400, 600));
+    EXPECT_TRUE(list.ObjectsExtent(5).Empty);
+}
+
+TEST(CopyGroundWallsToSiteTest, CopiesGroundExternalWallsOnlyOnto190) {
+    TFlist list;
+    auto ground = std::make_unique<TExtwallobj>();
+    ground->View = 120, ground->X1 = 10, ground->Highlight = 7;
+    list.Append(std::move(ground));
+    auto upper = std::make_unique<TExtwallobj>();
+    upper->View = 121;
+    list.Append(std::move(upper));
+    list.Append(std::make_unique<TInwallobj>());
+    list.At(list.ObjectCount() - 1)->View = 120;
+    list.CopyGroundWallsToSite();
+    ASSERT_EQ(list.ObjectCount(), 4);
+    EXPECT_EQ(std::tuple(list.At(3)->Kind, list.At(3)->View, list.At(3)->X1, list.At(3)->Highlight),
+              std::tuple(100, 190, 10, 7));
+}
+
+} // namespace velmora
