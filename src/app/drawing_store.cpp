@@ -35,11 +35,7 @@ FileResult LoadDrawing(AppState& state, int mode) {
     if (mode == ModeWorking || mode == ModeWorkingToo) state.DrawingObjects.Clear();
     if (!result.Ok()) return result;
     state.TakeHeader(header);
-    if (mode == ModeWorking || mode == ModeWorkingToo) {
-        state.DrawingObjects.Swap(read);
-    } else {
-        for (int i = 0; i < read.ObjectCount(); ++i) state.DrawingObjects.Append(read.At(i)->Clone());
-    }
+    state.DrawingObjects.AppendAll(std::move(read));
     return result;
 }
 

@@ -60,6 +60,12 @@ constexpr int NoDatum = 500000;
 
 } // namespace
 
+void TFlist::AppendAll(TFlist&& other) {
+    Objects.reserve(Objects.size() + other.Objects.size());
+    for (auto& obj : other.Objects) Objects.push_back(std::move(obj));
+    other.Objects.clear();
+}
+
 bool TFlist::HasContent(int code) const {
     for (int i = FloorRecordCount; i < ObjectCount(); ++i) {
         const TObj* obj = At(i);

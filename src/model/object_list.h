@@ -50,6 +50,8 @@ public:
     void RemoveAt(int i) { Objects.erase(Objects.begin() + i); }
     void Reserve(std::size_t n) { Objects.reserve(n); }
     void Swap(TFlist& other) noexcept { Objects.swap(other.Objects); }
+    // Moves every object of other to the end of this list; other is left empty.
+    void AppendAll(TFlist&& other);
 
     auto begin() const { return Objects.begin(); }
     auto end() const { return Objects.end(); }
