@@ -1,6 +1,7 @@
 #include "app/customise_commands.h"
 
 #include "app/drawing_store.h"
+#include "app/keep_changes.h"
 #include "app/settings_files.h"
 
 #include <algorithm>
@@ -216,10 +217,8 @@ void CmDeflytgridExecute(AppState& state, Ui& ui) {
     state.LastCommand = CustomiseArea;
     if (!AskMeasuringSystem(state, ui)) return;
     // The drawing is written first, as every command that leaves the drawing for a while does.
-    if (state.DrawingReady >= 2 && state.DrawingObjects.ObjectCount() > 0) {
-        const FileResult saved = SaveDrawing(state, ModeWorking);
-        if (!saved.Ok()) ui.Message("", saved.Message, MessageKind::Error);
-    }
+    if (state.DrawingReady >= 2 && state.DrawingObjects.ObjectCount() > 0)
+        WriteDrawing(state, ui, ModeWorking);
     state.LastCommand = 260;
     const bool metric = state.MetricFlag == 1;
     const std::string file = metric ? "LYTGRIDM.CFG" : "LYTGRIDI.CFG";

@@ -47,8 +47,7 @@ void CarryDesignRoomsToPlan(AppState& s, Ui& ui) {
         changed = true;
     }
     if (!changed) return;
-    const FileResult r = SaveDrawing(s, ModeWorking);
-    ReportWrite(ui, r.Ok(), r.Message);
+    WriteDrawing(s, ui, ModeWorking);
 }
 
 void TakeZoomStyle(AppState& s, int kind) {
@@ -63,8 +62,7 @@ void TakeZoomStyle(AppState& s, int kind) {
 // After the window is up: the checkpoint that "do not keep changes" returns to, the save state of the
 // session and the extent of the normal view.
 void FinishOpening(AppState& s, Ui& ui) {
-    const FileResult checkpoint = SaveDrawing(s, ModeCheckpoint);
-    ReportWrite(ui, checkpoint.Ok(), checkpoint.Message);
+    WriteDrawing(s, ui, ModeCheckpoint);
     ui.SetPanel(0, "GUIDE: press F1 for HELP");
     const auto save = ReadSettingsInts(s.HomePath, "SAVE.CFG", 1);
     s.SaveState = save && (*save)[0] == 2 ? 2 : 0;

@@ -28,8 +28,7 @@ bool SettleChangesAtExit(AppState& s, Ui& ui) {
     if (s.SaveState == 1) {
         AskToKeepChanges(s, ui);
     } else if (s.SaveState == 2) {
-        const FileResult w = SaveDrawing(s, ModeWorking);
-        ReportWrite(ui, w.Ok(), w.Message);
+        WriteDrawing(s, ui, ModeWorking);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "app/floor_area.h"
 
 #include "app/drawing_store.h"
+#include "app/keep_changes.h"
 #include "dialogs/floor_area_dialog.h"
 #include "model/drawing_objects.h"
 #include "tools/drawing_tool.h"
@@ -114,8 +115,7 @@ void ReportFloorArea(AppState& s, Ui& ui, int mode) {
     // not begin with its six records must not have some other object overwritten.
     if (TInfoobj* record = s.DrawingObjects.FloorRecord(s.CurrentView)) {
         record->FloorArea = static_cast<std::int32_t>(area);
-        const FileResult saved = SaveDrawing(s, ModeWorking);
-        if (!saved.Ok()) ui.Message("", saved.Message, MessageKind::Error);
+        WriteDrawing(s, ui, ModeWorking);
     }
     ui.Message("", AreaMessage(mode, area, s.MetricFlag));
     InstallTool(s, ui, ModePick);

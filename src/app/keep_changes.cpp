@@ -14,11 +14,6 @@ constexpr const char* KeepQuestion = "do you wish to save drawing changes?";
 constexpr const char* CheckpointUnusable =
     "the drawing as last saved could not be read back - the drawing is kept with its changes";
 
-bool Write(AppState& s, Ui& ui, int mode) {
-    const FileResult r = SaveDrawing(s, mode);
-    return ReportWrite(ui, r.Ok(), r.Message);
-}
-
 // Replaces the list by the checkpoint and writes it as the drawing. The checkpoint of a drawing always
 // holds its floor records, so one that holds nothing is not this drawing's state: the working copy stays.
 void ReturnToCheckpoint(AppState& s, Ui& ui) {
@@ -32,7 +27,7 @@ void ReturnToCheckpoint(AppState& s, Ui& ui) {
         ui.Message("", CheckpointUnusable, MessageKind::Error);
         return;
     }
-    Write(s, ui, ModeWorking);
+    WriteDrawing(s, ui, ModeWorking);
 }
 
 } // namespace
@@ -42,24 +37,29 @@ bool ReportWrite(Ui& ui, bool ok, const std::string& error) {
     return ok;
 }
 
+bool WriteDrawing(AppState& state, Ui& ui, int mode) {
+    const FileResult r = SaveDrawing(state, mode);
+    return ReportWrite(ui, r.Ok(), r.Message);
+}
+
 void SaveCurrentBeforeLeaving(AppState& s, Ui& ui) {
     if (s.DrawingObjects.ObjectCount() <= 5) return;
     if (s.CurrentView == ViewSite) {
         InstallTool(s, ui, ModePick);
         if (s.CurrentTool) s.CurrentTool->Operation(ViewSite);
     }
-    Write(s, ui, ModeWorking);
+    WriteDrawing(s, ui, ModeWorking);
 }
 
 void AskToKeepChanges(AppState& s, Ui& ui) {
     s.LastCommand = 200;
     if (s.SaveState == 2) {
-        Write(s, ui, ModeWorking);
+        WriteDrawing(s, ui, ModeWorking);
         return;
     }
     if (s.SaveState != 1) return;
     if (ui.AskYesNo("", KeepQuestion)) {
-        if (Write(s, ui, ModeWorking)) Write(s, ui, ModeCheckpoint);
+        if (WriteDrawing(s, ui, ModeWorking)) WriteDrawing(s, ui, ModeCheckpoint);
         return;
     }
     ReturnToCheckpoint(s, ui);

@@ -24,4 +24,7 @@ bool LeaveGuidedSequence(AppState& state, Ui& ui);
 // Shows a failed write; true when it succeeded.
 bool ReportWrite(Ui& ui, bool ok, const std::string& error);
 
+// Writes the drawing to the file of the mode and shows a failed write; true when it was written.
+bool WriteDrawing(AppState& state, Ui& ui, int mode);
+
 } // namespace velmora

@@ -93,10 +93,7 @@ bool WriteFloorRecords(AppState& s, Ui& ui) {
         s.DrawingObjects.Append(std::make_unique<TInfoobj>(32000 + i, ViewGround + i, s.CurrentColour));
     std::string error;
     ReportWrite(ui, WriteSettingsLine(s.HomePath, "OVERLAY.CFG", error, "0 0 0 0 0 0 0"), error);
-    const FileResult drawing = SaveDrawing(s, ModeWorking);
-    if (!ReportWrite(ui, drawing.Ok(), drawing.Message)) return false;
-    const FileResult checkpoint = SaveDrawing(s, ModeCheckpoint);
-    return ReportWrite(ui, checkpoint.Ok(), checkpoint.Message);
+    return WriteDrawing(s, ui, ModeWorking) && WriteDrawing(s, ui, ModeCheckpoint);
 }
 
 // The tool of the method, once the window is open. A tool that is not built yet leaves the new drawing with

@@ -1,6 +1,7 @@
 // Display mode and overlays: how the walls of the plan views are drawn, and which floors are drawn faintly
 // under the working floor.
 #include "app/drawing_store.h"
+#include "app/keep_changes.h"
 #include "app/overlays.h"
 #include "app/program.h"
 #include "app/view_commands.h"
@@ -45,11 +46,7 @@ void CmOverlaysExecute(Program& p) {
     if (s.DrawingReady != 2) return;
     s.LastCommand = ViewCommandArea;
     if (s.DrawingObjects.ObjectCount() == 0) return;
-    const FileResult saved = SaveDrawing(s, ModeWorking);
-    if (!saved.Ok()) {
-        ui.Message("", saved.Message, MessageKind::Error);
-        return;
-    }
+    if (!WriteDrawing(s, ui, ModeWorking)) return;
     if (s.CurrentView < 120 || s.CurrentView > 189) {
         ui.Message(
             "", "You can only use overlays on PLAN views (ground, first, second, third floors & basement)");

@@ -1,6 +1,7 @@
 #include "app/plan_titles.h"
 
 #include "app/drawing_store.h"
+#include "app/keep_changes.h"
 #include "app/settings_files.h"
 #include "dialogs/titles_dialog.h"
 #include "model/drawing_objects.h"
@@ -53,12 +54,6 @@ bool RemoveTitles(TFlist& list, int view, const std::string& title) {
     return removed;
 }
 
-bool Save(AppState& s, Ui& ui) {
-    const FileResult r = SaveDrawing(s, ModeWorking);
-    if (!r.Ok()) ui.Message("", r.Message, MessageKind::Error);
-    return r.Ok();
-}
-
 } // namespace
 
 std::array<std::string, 6> ReadPlanTitles(const std::filesystem::path& home) {
@@ -101,14 +96,15 @@ bool PlaceFloorTitle(AppState& s, Ui& ui) {
     const std::int64_t x = span.MinX + (span.MaxX - span.MinX) / 2;
 
     // The list stays the file's image: a removal is written before the new title is added.
-    if (RemoveTitles(s.DrawingObjects, s.CurrentView, title) && !Save(s, ui)) return false;
+    if (RemoveTitles(s.DrawingObjects, s.CurrentView, title) && !WriteDrawing(s, ui, ModeWorking))
+        return false;
 
     const TextSettings text = ReadTextSettings(s.HomePath).value_or(TextSettings{});
     auto t = std::make_unique<TTextobj>(PlanTitleKind, s.CurrentView, 0, 0, ClampToInt(x), ClampToInt(y),
                                         title, text.FontName, text.Size, 0, 1, text.Weight, s.CurrentColour);
     t->X2 = 900;
     s.DrawingObjects.Append(std::move(t));
-    Save(s, ui);
+    WriteDrawing(s, ui, ModeWorking);
     return true;
 }
 

@@ -11,14 +11,9 @@ namespace velmora {
 
 namespace {
 
-bool Write(AppState& s, Ui& ui, int mode) {
-    const FileResult r = SaveDrawing(s, mode);
-    return ReportWrite(ui, r.Ok(), r.Message);
-}
-
 // The drawing and the checkpoint "do not keep changes" returns to.
 bool WriteAndCheckpoint(AppState& s, Ui& ui) {
-    return Write(s, ui, ModeWorking) && Write(s, ui, ModeCheckpoint);
+    return WriteDrawing(s, ui, ModeWorking) && WriteDrawing(s, ui, ModeCheckpoint);
 }
 
 bool MayReplace(const AppState& s, Ui& ui, const std::string& name) {
@@ -57,7 +52,7 @@ void CmSaveasExecute(AppState& s, Ui& ui) {
     if (s.SaveState == 1 && WriteAndCheckpoint(s, ui)) s.SaveState = 0;
     ui.SetPanel(0, "GUIDE: Saves this file group to a new drawing name, original is still in use");
     if (s.DrawingObjects.ObjectCount() == 0) return;
-    if (!Write(s, ui, ModeWorking)) return;
+    if (!WriteDrawing(s, ui, ModeWorking)) return;
     DialogDescription d = TTsaveasdlg::Make();
     const std::string pressed = ui.RunDialog(d);
     const DialogButton* button = d.Button(pressed);
@@ -77,10 +72,10 @@ void CmAutosaveExecute(AppState& s, Ui& ui) {
     s.LastCommand = 200;
     const bool ready = s.DrawingReady == 2;
     if (s.SaveState == 2) {
-        if (ready) Write(s, ui, ModeCheckpoint);
+        if (ready) WriteDrawing(s, ui, ModeCheckpoint);
         s.SaveState = 1;
     } else {
-        if (ready) Write(s, ui, ModeWorking);
+        if (ready) WriteDrawing(s, ui, ModeWorking);
         s.SaveState = 2;
     }
     WriteSaveState(s, ui);
@@ -99,7 +94,7 @@ void File1Click(AppState& s, Ui& ui) {
     ui.SetMenuChecked("CmAutoscrollExecute", s.AutoscrollFlag == 1);
     ui.SetMenuChecked("CmAutosaveExecute", s.SaveState == 2);
     const bool hasObjects = s.DrawingObjects.ObjectCount() > 0;
-    if (s.SaveState != 2 && hasObjects && s.DrawingReady == 2) Write(s, ui, ModeWorking);
+    if (s.SaveState != 2 && hasObjects && s.DrawingReady == 2) WriteDrawing(s, ui, ModeWorking);
     ui.SetMenuEnabled("CmSaveExecute", s.SaveState == 1);
     ui.SetMenuEnabled("CmSaveasExecute", hasObjects);
 }

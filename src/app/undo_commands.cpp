@@ -1,6 +1,7 @@
 #include "app/undo_commands.h"
 
 #include "app/drawing_store.h"
+#include "app/keep_changes.h"
 #include "app/undo_store.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_install.h"
@@ -113,11 +114,6 @@ void NothingToRestore(Ui& ui, const char* message) {
     ui.Invalidate();
 }
 
-void WriteWorkingCopy(AppState& s, Ui& ui) {
-    const FileResult written = SaveDrawing(s, ModeWorking);
-    if (!written.Ok()) ui.Message("", written.Message, MessageKind::Error);
-}
-
 void PutCursorOn(AppState& s, Ui& ui, const TMDIChild& window, int wx, int wy) {
     const Size client = ui.ClientSize();
     const Mapping m = ViewMappingFor(window.Frame(), client.Width, client.Height);
@@ -178,13 +174,13 @@ void CmUndoExecute(AppState& s, Ui& ui, TMDIChild* window) {
     Continuation c = LookAtLastObjects(s, ui);
     if (c.StopEndOnly) {
         if (!UndoStore(s, UndoStoreUndo, view)) return NothingToRestore(ui, NoMoreUndo);
-        WriteWorkingCopy(s, ui);
+        WriteDrawing(s, ui, ModeWorking);
         ui.Invalidate();
         return;
     }
     if (!ApplyViewRule(s, ui, c)) return;
     if (!UndoStore(s, UndoStoreUndo, view)) return NothingToRestore(ui, NoMoreUndo);
-    WriteWorkingCopy(s, ui);
+    WriteDrawing(s, ui, ModeWorking);
 
     const TFlist& list = s.DrawingObjects;
     const int n = list.ObjectCount();
@@ -201,7 +197,7 @@ void CmRedoExecute(AppState& s, Ui& ui, TMDIChild* window) {
     const int view = s.CurrentView;
     if (!UndoStore(s, UndoStoreRedo, view)) return NothingToRestore(ui, NoMoreRedo);
     // The list already holds exactly what is written: it is not read back from the file.
-    WriteWorkingCopy(s, ui);
+    WriteDrawing(s, ui, ModeWorking);
     if (const TObj* last = LastObject(s.DrawingObjects); last && IsWallKind(last->Kind))
         ContinueFrom(s, ui, *window, *last, false, InwallToolRule::WhenNotActive);
     ui.Invalidate();

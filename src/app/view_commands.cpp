@@ -21,12 +21,6 @@ constexpr int ViewCommandArea = 210;
 constexpr int EditCommandArea = 230;
 constexpr int DesignRoomArea = 260;
 
-bool Save(AppState& s, Ui& ui) {
-    const FileResult r = SaveDrawing(s, ModeWorking);
-    if (!r.Ok()) ui.Message("", r.Message, MessageKind::Error);
-    return r.Ok();
-}
-
 // Where a refused switch leaves the user: on the view the window still shows, with the drawing ready.
 void Refuse(AppState& s, Ui& ui, int viewOnScreen, const char* why) {
     ui.Message("", why);
@@ -70,7 +64,7 @@ void CarryDesignRoomsToPlan(AppState& s, Ui& ui) {
     RecordUndo(s);
     MoveRooms(s.DrawingObjects, 29000, ViewLayout, 29500, ViewGround);
     MoveRooms(s.DrawingObjects, 29001, ViewLayout, 29500, ViewGround);
-    Save(s, ui);
+    WriteDrawing(s, ui, ModeWorking);
 }
 
 int FloorBelow(int floorView) {
@@ -117,7 +111,7 @@ void CreateFloorFromBelow(Program& p, int floorView) {
     s.WallDisplayMode = 0;
     s.CurrentView = floorView;
     CopyFloorWalls(s, floorView == ViewBasement ? ViewGround : floorView - 1, floorView);
-    if (!Save(s, ui)) {
+    if (!WriteDrawing(s, ui, ModeWorking)) {
         s.CurrentView = ViewGround;
         OpenViewWindow(p, WindowPick, CaptionSuffix(ViewGround));
         return;
@@ -174,7 +168,7 @@ void MakeSitePlan(Program& p) {
     AppState& s = p.State();
     Ui& ui = p.GetUi();
     s.DrawingObjects.CopyGroundWallsToSite();
-    if (Save(s, ui)) PlaceFloorTitle(s, ui);
+    if (WriteDrawing(s, ui, ModeWorking)) PlaceFloorTitle(s, ui);
     OpenViewWindow(p, WindowAfterSite, CaptionSuffix(ViewSite));
 }
 
@@ -233,7 +227,7 @@ void CmPlanExecute(Program& p) {
         return;
     }
     SettleBeforeSwitch(s, ui);
-    if (RecentreView(s, CentreFloor)) Save(s, ui);
+    if (RecentreView(s, CentreFloor)) WriteDrawing(s, ui, ModeWorking);
     s.DrawingReady = 0;
     ui.SetPanel(0, "GUIDE: ground floor view");
     CarryDesignRoomsToPlan(s, ui);
@@ -318,7 +312,7 @@ void CmLayout1Execute(Program& p) {
     if (finished > 0) {
         RecordUndo(s);
         MoveRooms(s.DrawingObjects, 29500, ViewGround, 29000, ViewLayout);
-        if (!Save(s, ui)) return;
+        if (!WriteDrawing(s, ui, ModeWorking)) return;
     }
     s.CurrentView = ViewLayout;
     OpenViewWindow(p, WindowKeepTool, CaptionSuffix(ViewLayout));
@@ -351,7 +345,7 @@ void CmDelfloorExecute(Program& p) {
     RecordUndo(s);
     RemoveView(s.DrawingObjects, target, FloorRecordCount);
     if (TInfoobj* record = s.DrawingObjects.FloorRecord(target)) record->FloorArea = 0;
-    if (!Save(s, ui)) return;
+    if (!WriteDrawing(s, ui, ModeWorking)) return;
     CmPlanExecute(p);
 }
 

@@ -1,6 +1,7 @@
 #include "app/view_window.h"
 
 #include "app/drawing_store.h"
+#include "app/keep_changes.h"
 #include "app/program.h"
 #include "app/settings_files.h"
 #include "app/view_centring.h"
@@ -18,9 +19,7 @@ bool LeaveView(Program& p) {
     }
     // A list without its floor records is no drawing: writing it would put an empty drawing over the file.
     if (s.DrawingObjects.ObjectCount() < FloorRecordCount) return true;
-    const FileResult r = SaveDrawing(s, ModeWorking);
-    if (!r.Ok()) p.GetUi().Message("", r.Message, MessageKind::Error);
-    return r.Ok();
+    return WriteDrawing(s, p.GetUi(), ModeWorking);
 }
 
 void OpenViewWindow(Program& p, int kind, const std::string& suffix) {
