@@ -2,8 +2,7 @@
 // expect says what it expected and what it found, so the transcript and the error are enough to mend a test.
 #include "app/session_script.h"
 
-#include <fstream>
-#include <sstream>
+#include "model/file_io.h"
 
 namespace velmora {
 
@@ -189,11 +188,9 @@ ScriptResult RunScriptText(std::string_view text, ScriptHost& host) {
 }
 
 ScriptResult RunScriptFile(const std::filesystem::path& file, ScriptHost& host) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {false, 0, "cannot read the script " + file.string()};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return RunScriptText(text.str(), host);
+    const std::optional<std::string> text = ReadWholeFile(file);
+    if (!text) return {false, 0, "cannot read the script " + file.string()};
+    return RunScriptText(*text, host);
 }
 
 } // namespace velmora
