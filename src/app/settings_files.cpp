@@ -216,6 +216,23 @@ std::optional<std::string> ReadSettingsText(const std::filesystem::path& home, s
     return ReadWholeFile(SettingsPath(home, name));
 }
 
+// The first count numbers of a settings file, each taken by next; nothing when the file holds fewer.
+template <typename T, typename Next>
+std::optional<std::vector<T>> ReadLeadingNumbers(const std::filesystem::path& home, std::string_view name,
+                                                 std::size_t count, Next next) {
+    const auto text = ReadSettingsText(home, name);
+    if (!text) return std::nullopt;
+    Scanner in{*text};
+    std::vector<T> out;
+    out.reserve(std::min<std::size_t>(count, 64));
+    while (out.size() < count) {
+        const auto v = next(in);
+        if (!v) return std::nullopt;
+        out.push_back(*v);
+    }
+    return out;
+}
+
 std::string WithCrLf(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 8);
@@ -266,32 +283,12 @@ std::optional<SettingsValues> ReadSettings(const std::filesystem::path& home, st
 
 std::optional<std::vector<std::int32_t>> ReadSettingsInts(const std::filesystem::path& home,
                                                           std::string_view name, std::size_t count) {
-    const auto text = ReadSettingsText(home, name);
-    if (!text) return std::nullopt;
-    Scanner in{*text};
-    std::vector<std::int32_t> out;
-    out.reserve(std::min<std::size_t>(count, 64));
-    while (out.size() < count) {
-        const auto v = in.Int();
-        if (!v) return std::nullopt;
-        out.push_back(*v);
-    }
-    return out;
+    return ReadLeadingNumbers<std::int32_t>(home, name, count, [](Scanner& in) { return in.Int(); });
 }
 
 std::optional<std::vector<double>> ReadSettingsReals(const std::filesystem::path& home, std::string_view name,
                                                      std::size_t count) {
-    const auto text = ReadSettingsText(home, name);
-    if (!text) return std::nullopt;
-    Scanner in{*text};
-    std::vector<double> out;
-    out.reserve(std::min<std::size_t>(count, 64));
-    while (out.size() < count) {
-        const auto v = in.Real(true);
-        if (!v) return std::nullopt;
-        out.push_back(*v);
-    }
-    return out;
+    return ReadLeadingNumbers<double>(home, name, count, [](Scanner& in) { return in.Real(true); });
 }
 
 bool WriteSettingsText(const std::filesystem::path& home, std::string_view name, std::string_view text,
