@@ -3,6 +3,7 @@
 #include "view/object_bounds.h"
 #include "view/render_support.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace velmora {
@@ -13,6 +14,11 @@ constexpr int FirstUnpaintedKind = 29500; // plan rooms and floor records show o
 
 bool InRange(int v, int lo, int hi) {
     return v >= lo && v <= hi;
+}
+
+// A layout view also shows the view five below it: the marking view 45 shows the rooms of view 40.
+bool ShownOnLayout(int objectView, int view) {
+    return objectView == view || objectView + 5 == view;
 }
 
 bool InPass(int kind, PaintPass pass) {
@@ -183,9 +189,8 @@ void PaintObjects(Canvas& dc, const TFlist& list, const PaintContext& pc, const 
     dc.SetRasterOp(RasterOp::Copy);
     const int view = pc.View;
     if (InRange(view, 1, 49)) {
-        // A layout view also shows the view five below it: the marking view 45 shows the rooms of view 40.
         for (const auto& obj : list) {
-            if (obj->Kind >= FirstUnpaintedKind || (obj->View != view && obj->View + 5 != view)) continue;
+            if (obj->Kind >= FirstUnpaintedKind || !ShownOnLayout(obj->View, view)) continue;
             if (InPass(obj->Kind, pass)) PaintUnlessClipped(*obj, dc, pc, 0, box);
         }
     } else if (InRange(view, 120, 189)) {
@@ -195,6 +200,25 @@ void PaintObjects(Canvas& dc, const TFlist& list, const PaintContext& pc, const 
         for (const auto& obj : list)
             if (obj->View == view && InPass(obj->Kind, pass)) PaintUnlessClipped(*obj, dc, pc, h, box);
     }
+}
+
+std::optional<Rect> DesignRoomBox(const TFlist& list, int view) {
+    int count = 0;
+    Rect box{};
+    for (const auto& obj : list) {
+        if (obj->Kind != 29000 && obj->Kind != 29001) continue;
+        if (!ShownOnLayout(obj->View, view)) continue;
+        if (count++ == 0) {
+            box = {obj->X1, obj->Y1, obj->X2, obj->Y2};
+            continue;
+        }
+        box.Left = std::min(box.Left, obj->X1);
+        box.Top = std::max(box.Top, obj->Y1);
+        box.Right = std::max(box.Right, obj->X2);
+        box.Bottom = std::min(box.Bottom, obj->Y2);
+    }
+    if (count < 2) return std::nullopt;
+    return box;
 }
 
 void PaintView(Canvas& dc, const TFlist& list, const PaintContext& pc, const OverlayFlags& overlay,

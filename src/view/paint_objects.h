@@ -50,4 +50,8 @@ void PaintObjects(Canvas& dc, const TFlist& list, const PaintContext& pc, const 
 void PaintView(Canvas& dc, const TFlist& list, const PaintContext& pc, const OverlayFlags& overlay,
                const std::optional<LogicalBounds>& clip = std::nullopt);
 
+// The box of the design rooms a layout view shows (view 45 shows those of view 40): left = smallest X1, top =
+// largest Y1, right = largest X2, bottom = smallest Y2, in world units. Nothing with fewer than two rooms.
+std::optional<Rect> DesignRoomBox(const TFlist& list, int view);
+
 } // namespace velmora

@@ -18,31 +18,6 @@ namespace velmora {
 
 namespace {
 
-bool IsDesignRoomKind(int kind) {
-    return kind == 29000 || kind == 29001;
-}
-
-// The box of the design rooms of a layout view (view 45 shows those of view 40): left = smallest X1, top =
-// largest Y1, right = largest X2, bottom = smallest Y2. Nothing with fewer than two rooms.
-std::optional<Rect> DesignRoomBox(const TFlist& list, int view) {
-    int count = 0;
-    Rect box{};
-    for (const auto& obj : list) {
-        if (!IsDesignRoomKind(obj->Kind)) continue;
-        if (obj->View != view && obj->View + 5 != view) continue;
-        if (count++ == 0) {
-            box = {obj->X1, obj->Y1, obj->X2, obj->Y2};
-            continue;
-        }
-        box.Left = std::min(box.Left, obj->X1);
-        box.Top = std::max(box.Top, obj->Y1);
-        box.Right = std::max(box.Right, obj->X2);
-        box.Bottom = std::min(box.Bottom, obj->Y2);
-    }
-    if (count < 2) return std::nullopt;
-    return box;
-}
-
 // A grid this dense would be a solid fill, and generating it could take unbounded time: such a grid is
 // not drawn.
 constexpr std::int64_t MaxGridLines = 4000;

@@ -49,19 +49,11 @@ WorldBox ContentExtents(const TFlist& list, int view, bool wallsOnly) {
     return any ? b : WorldBox{};
 }
 
-// The design rooms of a layout view bound the fit there (view 45 shows those of view 40).
-WorldBox LayoutExtents(const TFlist& list, int view, int& count) {
-    WorldBox b;
-    count = 0;
-    for (const auto& obj : list) {
-        if (obj->Kind != 29000 && obj->Kind != 29001) continue;
-        if (obj->View != view && obj->View + 5 != view) continue;
-        if (count++ == 0) b = {obj->X1, obj->X2, obj->Y1, obj->Y2};
-        b.MinX = std::min(b.MinX, obj->X1), b.MaxY = std::max(b.MaxY, obj->Y1);
-        b.MaxX = std::max(b.MaxX, obj->X2), b.MinY = std::min(b.MinY, obj->Y2);
-    }
-    if (count < 2) return WorldBox{};
-    return b;
+// The design rooms of a layout view bound the fit there.
+WorldBox LayoutExtents(const TFlist& list, int view) {
+    const auto rooms = DesignRoomBox(list, view);
+    if (!rooms) return WorldBox{};
+    return {rooms->Left, rooms->Right, rooms->Top, rooms->Bottom};
 }
 
 } // namespace
@@ -210,8 +202,7 @@ int WidenToClient(int& extX, int& extY, Size c, bool& widenedX) {
 } // namespace
 
 bool TMDIChild::FitLayout(int) {
-    int count = 0;
-    const WorldBox box = LayoutExtents(S.DrawingObjects, S.CurrentView, count);
+    const WorldBox box = LayoutExtents(S.DrawingObjects, S.CurrentView);
     if (box.Empty()) return false;
     const int upl = S.UnitsPerLogical;
     const int d = 10 * upl;
