@@ -118,11 +118,8 @@ void TMDIChild::InvalidateChange(int kind) {
     }
     const Size c = U.ClientSize();
     const Mapping m = ViewMappingFor(Frame(), c.Width, c.Height);
-    const auto clampInt = [](std::int64_t v) {
-        return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
-    };
-    const Point a = LogicalToPixel(m, clampInt(box.MinX - margin), clampInt(box.MaxY + margin));
-    const Point b = LogicalToPixel(m, clampInt(box.MaxX + margin), clampInt(box.MinY - margin));
+    const Point a = LogicalToPixel(m, SaturateToInt(box.MinX - margin), SaturateToInt(box.MaxY + margin));
+    const Point b = LogicalToPixel(m, SaturateToInt(box.MaxX + margin), SaturateToInt(box.MinY - margin));
     Rect r{std::max(0, std::min(a.X, b.X)), std::max(0, std::min(a.Y, b.Y)),
            std::min(c.Width, std::max(a.X, b.X)), std::min(c.Height, std::max(a.Y, b.Y))};
     if (r.Right <= r.Left || r.Bottom <= r.Top) return;

@@ -7,13 +7,13 @@
 
 namespace velmora {
 
-namespace {
-
-int Saturate(std::int64_t v) {
+int SaturateToInt(std::int64_t v) {
     if (v > INT_MAX) return INT_MAX;
     if (v < INT_MIN) return INT_MIN;
     return static_cast<int>(v);
 }
+
+namespace {
 
 template <typename... Args> std::string Format(const char* format, Args... args) {
     char buffer[128];
@@ -53,15 +53,15 @@ int RoundHalfUp(double x) {
         t = INT64_MIN;
     else
         t = static_cast<std::int64_t>(scaled);
-    return Saturate(t / 100 + (t % 100 >= 50 ? 1 : 0));
+    return SaturateToInt(t / 100 + (t % 100 >= 50 ? 1 : 0));
 }
 
 int WorldToLogical(std::int64_t world, int unitsPerLogical) {
-    return Saturate(world / (unitsPerLogical < 1 ? 1 : unitsPerLogical));
+    return SaturateToInt(world / (unitsPerLogical < 1 ? 1 : unitsPerLogical));
 }
 
 int LogicalToWorld(std::int64_t logical, int unitsPerLogical) {
-    return Saturate(logical * (unitsPerLogical < 1 ? 1 : unitsPerLogical));
+    return SaturateToInt(logical * (unitsPerLogical < 1 ? 1 : unitsPerLogical));
 }
 
 std::optional<InchFraction> EighthsOf(int rest24) {
@@ -80,7 +80,8 @@ std::string FormatLength(std::int64_t length, int metricFlag) {
 }
 
 std::string PixelSizeText(float zoomFactor, int metricFlag) {
-    if (metricFlag == 1) return Format(" pixel = %d mm.", Saturate(std::int64_t{TruncToInt(zoomFactor)} * 5));
+    if (metricFlag == 1)
+        return Format(" pixel = %d mm.", SaturateToInt(std::int64_t{TruncToInt(zoomFactor)} * 5));
     if (zoomFactor < 1.0f) return Format(" pixel = %.3f''", zoomFactor * 0.25);
     const int z = TruncToInt(zoomFactor);
     const int whole = z / 4;
@@ -118,7 +119,7 @@ int ReadNumberOrZero(std::string_view text) {
         if (!std::isdigit(static_cast<unsigned char>(text[i]))) return 0;
         if (value <= INT_MAX) value = value * 10 + (text[i] - '0');
     }
-    return Saturate(negative ? -value : value);
+    return SaturateToInt(negative ? -value : value);
 }
 
 std::optional<int> FeetFieldsValue(const FeetFields& fields) {

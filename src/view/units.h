@@ -27,6 +27,9 @@ constexpr float NormalZoomFor(int metricFlag) {
 constexpr int WorldPerInch = 24;
 constexpr int WorldPerFoot = 288;
 
+// A 64-bit value clamped to the int range.
+int SaturateToInt(std::int64_t v);
+
 // Truncation toward zero of a float, saturated to the int range (NaN gives 0), so that a wild zoom factor
 // can never make a conversion undefined.
 int TruncToInt(double x);

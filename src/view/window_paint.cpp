@@ -59,13 +59,10 @@ std::vector<TLineobj> VisibleGrid(int anchorX, int anchorY, int s, Colorref c, i
                                   std::int64_t y0, std::int64_t x1, std::int64_t y1) {
     std::vector<TLineobj> lines;
     if (x1 < x0 || y1 < y0 || (x1 - x0) / s + (y1 - y0) / s > MaxGridLines) return lines;
-    const auto clampInt = [](std::int64_t v) {
-        return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
-    };
     for (std::int64_t x = FirstOnGrid(anchorX, x0, s); x <= x1; x += s)
-        AddGridLine(lines, view, clampInt(x), clampInt(y0), clampInt(x), clampInt(y1), c);
+        AddGridLine(lines, view, SaturateToInt(x), SaturateToInt(y0), SaturateToInt(x), SaturateToInt(y1), c);
     for (std::int64_t y = FirstOnGrid(anchorY, y0, s); y <= y1; y += s)
-        AddGridLine(lines, view, clampInt(x0), clampInt(y), clampInt(x1), clampInt(y), c);
+        AddGridLine(lines, view, SaturateToInt(x0), SaturateToInt(y), SaturateToInt(x1), SaturateToInt(y), c);
     return lines;
 }
 
