@@ -165,7 +165,8 @@ std::optional<int> SheetHeightForView(int sheetWidth, const ViewFrame& frame, in
     if (frame.ExtX <= 0 || frame.ExtY <= 0) return std::nullopt;
     const Wide height = Wide{sheetWidth} * frame.ExtY / frame.ExtX;
     const int step = metricFlag == 1 ? 25 : 24;
-    return Saturate(FloorDiv(height, step) * step);
+    if (height < step || height > INT_MAX) return std::nullopt;
+    return static_cast<int>(height / step * step);
 }
 
 ScrollPositions CentredScrollPositions(const ViewFrame& frame, float zoomFactor) {

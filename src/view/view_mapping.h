@@ -72,7 +72,8 @@ ViewFrame CentredOnSheet(const ViewFrame& frame, int sheetWidth, int sheetHeight
 
 // The sheet height that gives the sheet the window's proportions: SheetWidth x ExtY / ExtX (integers),
 // rounded down to a multiple of 25 (metric) or 24 (imperial). Nothing for a frame without width or height
-// (an empty client): the caller keeps the height it has.
+// (an empty client), or when that height is under one step or beyond the int range: the caller keeps the
+// height it has.
 std::optional<int> SheetHeightForView(int sheetWidth, const ViewFrame& frame, int metricFlag);
 
 // The positions of a centred view: RoundHalfUp(origin / zoom) on both axes.

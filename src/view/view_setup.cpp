@@ -5,8 +5,6 @@
 #include "app/settings_files.h"
 #include "view/units.h"
 
-#include <cstdint>
-
 namespace velmora {
 
 namespace {
@@ -62,11 +60,7 @@ void TMDIChild::SetupView(int reason) {
     const ViewFrame ext = ExtentsForClient(c.Width, c.Height, S.ZoomFactor);
     S.ViewExtX = ext.ExtX;
     S.ViewExtY = ext.ExtY;
-    if (S.ViewExtX > 0 && S.ViewExtY > 0) {
-        const int grain = S.MetricFlag == 1 ? 25 : 24;
-        const std::int64_t h = std::int64_t{S.SheetWidth} * S.ViewExtY / S.ViewExtX;
-        if (h >= grain && h <= INT32_MAX) S.SheetHeight = static_cast<int>(h / grain * grain);
-    }
+    if (const auto height = SheetHeightForView(S.SheetWidth, Frame(), S.MetricFlag)) S.SheetHeight = *height;
     if (S.ZoomState < ZoomShrunk) {
         std::string error;
         WriteSettingsLine(S.HomePath, MetricTwinName("DWGSIZE", S.MetricFlag), error, "%ld %ld",

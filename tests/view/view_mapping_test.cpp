@@ -163,6 +163,10 @@ TEST(ScrollTest, SheetHeightTakesTheWindowsProportions) {
     EXPECT_FALSE(SheetHeightForView(5000, {0, 0, 0, 2000}, Metric));
     EXPECT_FALSE(SheetHeightForView(5000, {0, 0, 4000, 0}, Metric));
     EXPECT_FALSE(SheetHeightForView(5000, ExtentsForClient(0, 0, 5.0f), Metric));
+    // A window so wide that the height would round down to nothing, or a height beyond the int range,
+    // leaves the sheet as it is rather than making it 0 or clipped high.
+    EXPECT_FALSE(SheetHeightForView(5000, {0, 0, 500000, 2000}, Metric));
+    EXPECT_FALSE(SheetHeightForView(2000000000, {0, 0, 1, 2000}, Metric));
 }
 
 TEST(ReadoutTest, MeasureFromRef) {
