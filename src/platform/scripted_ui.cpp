@@ -76,26 +76,27 @@ void ScriptedUi::Message(const std::string& title, const std::string& text, Mess
     Out << "[" << tag << " " << Quoted(title) << "] " << OneLine(text) << "\n";
 }
 
-bool ScriptedUi::AskYesNo(const std::string& title, const std::string& text) {
+// A question of two buttons takes only an answer naming one of them: a script answering a Yes/No question
+// with OK is wrong, and saying so beats guessing which button was meant.
+bool ScriptedUi::AskQuestion(const std::string& title, const std::string& text, const std::string& asked,
+                             MessageReply accept, MessageReply decline) {
     RecordMessage(title, text);
     Out << "[question " << Quoted(title) << "] " << OneLine(text) << "\n";
-    const std::string asked = "Yes/No question " + Quoted(text) + " (buttons: Yes, No)";
     ScriptAnswer a = Take(AnswerKind::Message, asked);
-    if (a.Reply != MessageReply::Yes && a.Reply != MessageReply::No)
+    if (a.Reply != accept && a.Reply != decline)
         Fail("the " + asked + " cannot be answered " + ReplyName(a.Reply) + FromLine(a));
     Out << "  -> " << ReplyName(a.Reply) << "\n";
-    return a.Reply == MessageReply::Yes;
+    return a.Reply == accept;
+}
+
+bool ScriptedUi::AskYesNo(const std::string& title, const std::string& text) {
+    return AskQuestion(title, text, "Yes/No question " + Quoted(text) + " (buttons: Yes, No)",
+                       MessageReply::Yes, MessageReply::No);
 }
 
 bool ScriptedUi::AskOkCancel(const std::string& title, const std::string& text) {
-    RecordMessage(title, text);
-    Out << "[question " << Quoted(title) << "] " << OneLine(text) << "\n";
-    const std::string asked = "OK/Cancel question " + Quoted(text) + " (buttons: O K, Cancel)";
-    ScriptAnswer a = Take(AnswerKind::Message, asked);
-    if (a.Reply != MessageReply::Ok && a.Reply != MessageReply::Cancel)
-        Fail("the " + asked + " cannot be answered " + ReplyName(a.Reply) + FromLine(a));
-    Out << "  -> " << ReplyName(a.Reply) << "\n";
-    return a.Reply == MessageReply::Ok;
+    return AskQuestion(title, text, "OK/Cancel question " + Quoted(text) + " (buttons: O K, Cancel)",
+                       MessageReply::Ok, MessageReply::Cancel);
 }
 
 std::optional<std::string> ScriptedUi::InputBox(const std::string& caption, const std::string& prompt,

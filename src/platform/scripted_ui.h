@@ -87,6 +87,9 @@ private:
     ScriptAnswer Take(AnswerKind kind, const std::string& asked);
     [[noreturn]] void Fail(const std::string& why);
     void RecordMessage(const std::string& title, const std::string& text);
+    // Shows a two-button question and takes its answer, which must be accept or decline; true for accept.
+    bool AskQuestion(const std::string& title, const std::string& text, const std::string& asked,
+                     MessageReply accept, MessageReply decline);
     bool PressButton(DialogDescription& dialog, const DialogButton& button, std::string& refusal);
 
     std::ostream& Out;
