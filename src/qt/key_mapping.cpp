@@ -7,7 +7,7 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<std::pair<int, Key>, 27> NamedKeys{{
+constexpr std::array<std::pair<int, Key>, 28> NamedKeys{{
     {Qt::Key_Return, Key::Enter},
     {Qt::Key_Enter, Key::Enter},
     {Qt::Key_Escape, Key::Escape},
@@ -35,6 +35,7 @@ constexpr std::array<std::pair<int, Key>, 27> NamedKeys{{
     {Qt::Key_F9, Key::F9},
     {Qt::Key_F10, Key::F10},
     {Qt::Key_F11, Key::F11},
+    {Qt::Key_F12, Key::F12},
 }};
 
 std::optional<Key> KeypadOperator(int qtKey) {
@@ -58,10 +59,6 @@ std::optional<KeyEvent> KeyEventFromQt(int qtKey, Qt::KeyboardModifiers modifier
     KeyEvent e;
     e.Shift = modifiers.testFlag(Qt::ShiftModifier);
     e.Control = modifiers.testFlag(Qt::ControlModifier);
-    if (qtKey == Qt::Key_F12) {
-        e.Code = Key::F12;
-        return e;
-    }
     for (const auto& [q, k] : NamedKeys)
         if (q == qtKey) {
             e.Code = k;
