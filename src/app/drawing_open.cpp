@@ -6,6 +6,7 @@
 #include "app/recent_files.h"
 #include "app/settings_files.h"
 #include "app/undo_store.h"
+#include "app/view_commands.h"
 #include "model/file_io.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_install.h"
@@ -22,10 +23,6 @@ bool IsFloorRecord(const TObj& obj) {
     return obj.Kind >= 32000 && obj.Kind <= 32005;
 }
 
-bool IsDesignRoom(const TObj& obj) {
-    return obj.Kind == 29000 || obj.Kind == 29001;
-}
-
 // A drawing has a plan when something besides the floor records lies on the ground floor; a drawing of
 // little more than the floor records opens as a plan too.
 bool HasPlan(const TFlist& list, OpenSource source) {
@@ -34,20 +31,6 @@ bool HasPlan(const TFlist& list, OpenSource source) {
     for (const auto& obj : list)
         if (!IsFloorRecord(*obj) && obj->View == ViewGround) return true;
     return false;
-}
-
-// A drawing with a plan keeps no design rooms: any left on the layout become rooms of the ground floor.
-void CarryDesignRoomsToPlan(AppState& s, Ui& ui) {
-    bool changed = false;
-    for (int i = FloorRecordCount; i < s.DrawingObjects.ObjectCount(); ++i) {
-        TObj* obj = s.DrawingObjects.At(i);
-        if (obj->View != ViewLayout || !IsDesignRoom(*obj)) continue;
-        obj->Kind = 29500;
-        obj->View = ViewGround;
-        changed = true;
-    }
-    if (!changed) return;
-    WriteDrawing(s, ui, ModeWorking);
 }
 
 void TakeZoomStyle(AppState& s, int kind) {
@@ -165,7 +148,7 @@ OpenOutcome OpenPreparedDrawing(Program& program, const std::string& name, OpenS
     if (!OpenDrawingWindow(program, 0, plan ? ".PLN" : ".LYT")) return OpenOutcome::NoWindow;
     s.DrawingReady = 0;
     ClaimUndoRing(s);
-    if (plan) CarryDesignRoomsToPlan(s, ui);
+    if (plan && CarryDesignRoomsToPlan(s.DrawingObjects) > 0) WriteDrawing(s, ui, ModeWorking);
     s.CurrentView = plan ? ViewGround : ViewLayout;
     s.LayoutGridOn = plan ? 0 : 1;
     s.DrawingReady = 2;

@@ -46,24 +46,21 @@ int MoveRooms(TFlist& list, int kind, int view, int newKind, int newView) {
     return moved;
 }
 
-int CountRooms(const TFlist& list, int view) {
+// The design rooms of a view from the object at first on.
+int CountRooms(const TFlist& list, int view, int first = 0) {
     int n = 0;
-    for (const auto& obj : list)
+    for (int i = first; i < list.ObjectCount(); ++i) {
+        const TObj* obj = list.At(i);
         if ((obj->Kind == 29000 || obj->Kind == 29001) && obj->View == view) ++n;
+    }
     return n;
 }
 
-// Design rooms of the layout view become rooms of the ground floor plan. The change is undoable on its own.
-void CarryDesignRoomsToPlan(AppState& s, Ui& ui) {
-    int waiting = 0;
-    for (int i = FloorRecordCount; i < s.DrawingObjects.ObjectCount(); ++i) {
-        const TObj* obj = s.DrawingObjects.At(i);
-        if ((obj->Kind == 29000 || obj->Kind == 29001) && obj->View == ViewLayout) ++waiting;
-    }
-    if (waiting == 0) return;
+// Leaving the layout for the plan, the carrying of the design rooms is undoable on its own.
+void CarryDesignRoomsUndoably(AppState& s, Ui& ui) {
+    if (CountRooms(s.DrawingObjects, ViewLayout, FloorRecordCount) == 0) return;
     RecordUndo(s);
-    MoveRooms(s.DrawingObjects, 29000, ViewLayout, 29500, ViewGround);
-    MoveRooms(s.DrawingObjects, 29001, ViewLayout, 29500, ViewGround);
+    CarryDesignRoomsToPlan(s.DrawingObjects);
     WriteDrawing(s, ui, ModeWorking);
 }
 
@@ -196,6 +193,11 @@ bool HasBasementObjects(const TFlist& list) {
 
 } // namespace
 
+int CarryDesignRoomsToPlan(TFlist& list) {
+    return MoveRooms(list, 29000, ViewLayout, 29500, ViewGround) +
+           MoveRooms(list, 29001, ViewLayout, 29500, ViewGround);
+}
+
 int CopyFloorWalls(AppState& s, int fromView, int toView) {
     const std::optional<int> level = FloorLevel(s, toView);
     const int count = s.DrawingObjects.ObjectCount();
@@ -230,7 +232,7 @@ void CmPlanExecute(Program& p) {
     if (RecentreView(s, CentreFloor)) WriteDrawing(s, ui, ModeWorking);
     s.DrawingReady = 0;
     ui.SetPanel(0, "GUIDE: ground floor view");
-    CarryDesignRoomsToPlan(s, ui);
+    CarryDesignRoomsUndoably(s, ui);
     OpenViewWindow(p, from == ViewSite ? WindowAfterSite : WindowPick, CaptionSuffix(ViewGround));
 }
 
