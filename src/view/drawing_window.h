@@ -91,6 +91,8 @@ public:
     void ShowReadout(int px, int py);
     // The point the read-out measures from by default, or nothing on views that have none.
     std::optional<Point> ComputeDatum() const;
+    // Measures from the datum (when the view has one): the reference moves onto it and ReadoutMode is 4.
+    void MeasureFromDatum();
     void ShowPixelSize();
 
     // Invalidates the screen area of the tool's last change (kinds above); the whole window while the

@@ -34,6 +34,14 @@ std::optional<Point> TMDIChild::ComputeDatum() const {
     return datum.value_or(Point{0, 0});
 }
 
+void TMDIChild::MeasureFromDatum() {
+    if (const auto datum = ComputeDatum()) {
+        RefX = datum->X;
+        RefY = datum->Y;
+    }
+    ReadoutMode = 4;
+}
+
 void TMDIChild::DatumCommand() {
     if (S.DrawingReady != 2) return;
     S.LastCommand = 350;
@@ -46,12 +54,7 @@ void TMDIChild::DatumCommand() {
     if (ReadoutMode == 2 || ReadoutMode == 5) {
         U.SetPanel(0, "GUIDE: Select tool or function");
         ReadoutMode = 4;
-        if (S.CurrentView >= 50) {
-            if (const auto datum = ComputeDatum()) {
-                RefX = datum->X;
-                RefY = datum->Y;
-            }
-        }
+        if (S.CurrentView >= 50) MeasureFromDatum();
     }
 }
 

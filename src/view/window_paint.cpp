@@ -158,13 +158,7 @@ void TMDIChild::UpkeepReference() {
     const int mode = tool ? tool->Mode : ModePick;
     const int step = tool ? tool->Step : 0;
     const bool wallRun = step == 180 || step == 181;
-    if (mode != ModeInWall && !wallRun) {
-        if (const auto datum = ComputeDatum()) {
-            RefX = datum->X;
-            RefY = datum->Y;
-        }
-        ReadoutMode = 4;
-    }
+    if (mode != ModeInWall && !wallRun) MeasureFromDatum();
     if (mode != ModeExtWall || !tool) {
         ReadoutMode = 4;
         return;

@@ -132,13 +132,7 @@ bool TMDIChild::ZoomBackToNormal() {
     const ViewFrame centred = CentredOnSheet(Frame(), S.SheetWidth, S.SheetHeight, S.ZoomFactor);
     S.ViewOrgX = centred.OrgX;
     S.ViewOrgY = centred.OrgY;
-    if (S.CurrentView >= 50) {
-        if (const auto datum = ComputeDatum()) {
-            RefX = datum->X;
-            RefY = datum->Y;
-        }
-        ReadoutMode = 4;
-    }
+    if (S.CurrentView >= 50) MeasureFromDatum();
     S.ZoomState = ZoomNormal;
     return true;
 }
