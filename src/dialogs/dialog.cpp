@@ -2,6 +2,15 @@
 
 namespace velmora {
 
+namespace {
+
+// Picture radio buttons choose like plain ones: both exclude the others of their group.
+bool IsRadio(const DialogField& f) {
+    return f.Kind == FieldKind::Radio || f.Kind == FieldKind::PictureRadio;
+}
+
+} // namespace
+
 DialogField* DialogDescription::Field(const std::string& label) {
     for (auto& f : Fields)
         if (f.Label == label) return &f;
@@ -28,17 +37,16 @@ bool DialogDescription::IsOn(const std::string& label) const { return Value(labe
 void DialogDescription::Choose(const std::string& label) {
     DialogField* chosen = Field(label);
     if (!chosen) return;
-    if (chosen->Kind == FieldKind::Radio || chosen->Kind == FieldKind::PictureRadio) {
+    if (IsRadio(*chosen)) {
         for (auto& f : Fields)
-            if ((f.Kind == FieldKind::Radio || f.Kind == FieldKind::PictureRadio) && f.Group == chosen->Group)
-                f.Value = "0";
+            if (IsRadio(f) && f.Group == chosen->Group) f.Value = "0";
     }
     chosen->Value = "1";
 }
 
 std::string DialogDescription::Chosen(const std::string& group) const {
     for (const auto& f : Fields)
-        if ((f.Kind == FieldKind::Radio || f.Kind == FieldKind::PictureRadio) && f.Group == group && f.Value == "1")
+        if (IsRadio(f) && f.Group == group && f.Value == "1")
             return f.Label;
     return {};
 }
