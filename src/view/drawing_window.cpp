@@ -12,9 +12,6 @@ namespace velmora {
 
 TMDIChild::TMDIChild(AppState& state, Ui& ui) : S(state), U(ui), Alive(std::make_shared<TMDIChild*>(this)) {
     ReadColours();
-    ReadoutMode = 1;
-    TextEntryOpen = 0;
-    PressX = PressY = 0;
     U.SetBackground(S.BackgroundColour);
     S.SetUnitsFromMetricFlag();
     if (S.ZoomState < ZoomShrunk) S.ZoomFactor = NormalZoom();
