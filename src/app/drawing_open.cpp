@@ -2,6 +2,7 @@
 
 #include "app/drawing_store.h"
 #include "app/keep_changes.h"
+#include "app/overlays.h"
 #include "app/program.h"
 #include "app/recent_files.h"
 #include "app/settings_files.h"
@@ -132,7 +133,7 @@ OpenOutcome OpenPreparedDrawing(Program& program, const std::string& name, OpenS
     if (!text) return NoDrawing(ui);
     TakeUnitsOfDrawing(s, *text);
     std::string error;
-    ReportWrite(ui, WriteSettingsLine(s.HomePath, "OVERLAY.CFG", error, "0 0 0 0 0 0 0"), error);
+    ReportWrite(ui, WriteOverlayFile(s.HomePath, OverlayFlags{}, error), error);
     const FileResult loaded = LoadDrawing(s, ModeWorking);
     if (loaded.Status == FileStatus::Damaged) {
         ui.Message("", DamagedMessage(name, DrawingFilePath(s, ModeWorking, true), loaded.Message),

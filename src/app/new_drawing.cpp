@@ -3,6 +3,7 @@
 #include "app/drawing_open.h"
 #include "app/drawing_store.h"
 #include "app/keep_changes.h"
+#include "app/overlays.h"
 #include "app/program.h"
 #include "app/recent_files.h"
 #include "app/settings_files.h"
@@ -92,7 +93,7 @@ bool WriteFloorRecords(AppState& s, Ui& ui) {
     for (int i = 0; i < FloorRecordCount; ++i)
         s.DrawingObjects.Append(std::make_unique<TInfoobj>(32000 + i, ViewGround + i, s.CurrentColour));
     std::string error;
-    ReportWrite(ui, WriteSettingsLine(s.HomePath, "OVERLAY.CFG", error, "0 0 0 0 0 0 0"), error);
+    ReportWrite(ui, WriteOverlayFile(s.HomePath, OverlayFlags{}, error), error);
     return WriteDrawing(s, ui, ModeWorking) && WriteDrawing(s, ui, ModeCheckpoint);
 }
 
