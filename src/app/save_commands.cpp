@@ -45,14 +45,16 @@ void CmSaveExecute(AppState& s, Ui& ui) {
     if (WriteAndCheckpoint(s, ui) && s.SaveState == 1) s.SaveState = 0;
 }
 
-// The state written before the copy counts as saved, so it is the checkpoint as well.
+// The state written before the copy counts as saved, so it is the checkpoint as well. The drawing is written
+// before the copy either way; once with the checkpoint is enough.
 void CmSaveasExecute(AppState& s, Ui& ui) {
     s.LastCommand = 200;
     if (s.DrawingReady != 2) return;
-    if (s.SaveState == 1 && WriteAndCheckpoint(s, ui)) s.SaveState = 0;
+    const bool saved = s.SaveState == 1 && WriteAndCheckpoint(s, ui);
+    if (saved) s.SaveState = 0;
     ui.SetPanel(0, "GUIDE: Saves this file group to a new drawing name, original is still in use");
     if (s.DrawingObjects.ObjectCount() == 0) return;
-    if (!WriteDrawing(s, ui, ModeWorking)) return;
+    if (!saved && !WriteDrawing(s, ui, ModeWorking)) return;
     DialogDescription d = TTsaveasdlg::Make();
     const std::string pressed = ui.RunDialog(d);
     const DialogButton* button = d.Button(pressed);
