@@ -42,9 +42,7 @@ bool AskMeasuringSystem(AppState& state, Ui& ui) {
     if (state.DrawingReady >= 2) return true;
     const auto stored = ReadSettingsInts(state.HomePath, "METRIC.CFG", 1);
     DialogDescription dialog = TTMeasdlg::Make(stored ? ((*stored)[0] != 0 ? 1 : 0) : state.MetricFlag);
-    const std::string pressed = ui.RunDialog(dialog);
-    const DialogButton* button = dialog.Button(pressed);
-    if (button == nullptr || button->IsCancel) return false;
+    if (!RunAccepted(ui, dialog)) return false;
     state.MetricFlag = TTMeasdlg::Result(dialog);
     std::string error;
     WriteOrReport(ui, WriteSettingsLine(state.HomePath, "METRIC.CFG", error, "%d", state.MetricFlag), error);
@@ -169,8 +167,7 @@ void CmDefdimensExecute(AppState& state, Ui& ui) {
     if (!AskMeasuringSystem(state, ui)) return;
     const DimensionSettings current = ReadDimensionSettings(state.HomePath, state.MetricFlag);
     DialogDescription dialog = TTOffsetdlg::Make(current, state.MetricFlag);
-    const DialogButton* button = dialog.Button(ui.RunDialog(dialog));
-    if (button == nullptr || button->IsCancel) return;
+    if (!RunAccepted(ui, dialog)) return;
     std::string error;
     WriteOrReport(ui,
                   WriteDimensionSettings(state.HomePath, state.MetricFlag,
@@ -183,8 +180,7 @@ void CmDefrmtextExecute(AppState& state, Ui& ui) {
     if (!AskMeasuringSystem(state, ui)) return;
     const DimensionSettings current = ReadDimensionSettings(state.HomePath, state.MetricFlag);
     DialogDescription dialog = TTRoomtextdlg::Make(current);
-    const DialogButton* button = dialog.Button(ui.RunDialog(dialog));
-    if (button == nullptr || button->IsCancel) return;
+    if (!RunAccepted(ui, dialog)) return;
     std::string error;
     WriteOrReport(ui,
                   WriteDimensionSettings(state.HomePath, state.MetricFlag,
@@ -253,8 +249,7 @@ void CmZoomstyle1Execute(AppState& state, Ui& ui) {
     state.LastCommand = CustomiseArea;
     const auto stored = ReadSettingsInts(state.HomePath, "ZOOMSTYLE.CFG", 1);
     DialogDescription dialog = TTZoomdlg::Make(stored ? (*stored)[0] : 0);
-    const DialogButton* button = dialog.Button(ui.RunDialog(dialog));
-    if (button == nullptr || button->IsCancel) return;
+    if (!RunAccepted(ui, dialog)) return;
     std::string error;
     WriteOrReport(ui,
                   WriteSettingsLine(state.HomePath, "ZOOMSTYLE.CFG", error, "%d", TTZoomdlg::Result(dialog)),
@@ -283,8 +278,7 @@ void CmGuideLineExecute(AppState& state, Ui& ui) {
         return chosen;
     };
     DialogDescription dialog = TDefGuideDlg1::Make(position, colour, changeColour);
-    const DialogButton* button = dialog.Button(ui.RunDialog(dialog));
-    if (button == nullptr || button->IsCancel) return;
+    if (!RunAccepted(ui, dialog)) return;
     const int newPosition = TDefGuideDlg1::Position(dialog);
     const Colorref newColour = TDefGuideDlg1::Colour(dialog);
     WriteOrReport(ui,

@@ -44,9 +44,7 @@ NewDrawingChoice GuidedChoice(AppState& s) {
 std::optional<NewDrawingChoice> AskNewDrawing(AppState& s, Ui& ui) {
     ui.SetPanel(0, "GUIDE: Name your new drawing and select drawing method and measurement type");
     DialogDescription d = TTNewDlg::Make(ReadSetting(s, "START.CFG", 1), ReadSetting(s, "METRIC.CFG", 1));
-    const std::string pressed = ui.RunDialog(d);
-    const DialogButton* button = d.Button(pressed);
-    if (!button || button->IsCancel) return std::nullopt;
+    if (!RunAccepted(ui, d)) return std::nullopt;
     const int method = TTNewDlg::MethodChosen(d);
     s.MetricFlag = TTNewDlg::MetricChosen(d);
     std::string error;

@@ -56,9 +56,7 @@ void CmSaveasExecute(AppState& s, Ui& ui) {
     if (s.DrawingObjects.ObjectCount() == 0) return;
     if (!saved && !WriteDrawing(s, ui, ModeWorking)) return;
     DialogDescription d = TTsaveasdlg::Make();
-    const std::string pressed = ui.RunDialog(d);
-    const DialogButton* button = d.Button(pressed);
-    if (button && !button->IsCancel) {
+    if (RunAccepted(ui, d)) {
         if (const std::optional<std::string> name = TTsaveasdlg::NameChosen(d)) {
             if (MayReplace(s, ui, *name)) WriteCopy(s, ui, *name);
         } else {

@@ -1,5 +1,7 @@
 #include "dialogs/dialog.h"
 
+#include "platform/ui.h"
+
 namespace velmora {
 
 namespace {
@@ -90,6 +92,11 @@ void AddOkCancelHelp(DialogDescription& dialog) {
     dialog.Buttons.push_back(MakeButton("O K"));
     dialog.Buttons.push_back(MakeButton("Cancel", true, true));
     if (!dialog.HelpPage.empty()) dialog.Buttons.push_back(MakeButton("Help", false));
+}
+
+bool RunAccepted(Ui& ui, DialogDescription& dialog) {
+    const DialogButton* button = dialog.Button(ui.RunDialog(dialog));
+    return button != nullptr && !button->IsCancel;
 }
 
 } // namespace velmora

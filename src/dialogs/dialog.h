@@ -77,4 +77,7 @@ DialogButton MakeButton(const std::string& caption, bool closes = true, bool isC
 // "O K", "Cancel" and, when the dialog has a help page, "Help" (which shows the page and keeps it open).
 void AddOkCancelHelp(DialogDescription& dialog);
 
+// Runs the dialog; true when it closed with one of its buttons that is not the cancelling one.
+bool RunAccepted(Ui& ui, DialogDescription& dialog);
+
 } // namespace velmora
