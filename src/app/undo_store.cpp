@@ -48,6 +48,11 @@ std::optional<RingRecord> ParseRingRecord(std::string_view text) {
     return r;
 }
 
+std::optional<RingRecord> ReadRingRecord(const AppState& s) {
+    const std::optional<std::string> text = ReadWholeFile(RingRecordPath(s));
+    return text ? ParseRingRecord(*text) : std::nullopt;
+}
+
 bool WriteRingRecord(const AppState& s) {
     std::string text = std::to_string(s.DrawingName.size()) + " " + s.DrawingName + "\r\n";
     for (std::size_t i = 0; i < s.ViewHistory.size(); ++i)
@@ -186,9 +191,7 @@ fs::path UndoSlotPath(const AppState& state, int slot) {
 }
 
 std::optional<std::string> UndoRingOwner(const AppState& state) {
-    const std::optional<std::string> text = ReadWholeFile(RingRecordPath(state));
-    if (!text) return std::nullopt;
-    const std::optional<RingRecord> record = ParseRingRecord(*text);
+    const std::optional<RingRecord> record = ReadRingRecord(state);
     if (!record) return std::nullopt;
     return record->Owner;
 }
@@ -218,8 +221,7 @@ bool RecordUndo(AppState& state) {
 }
 
 void ClaimUndoRing(AppState& state) {
-    const std::optional<std::string> text = ReadWholeFile(RingRecordPath(state));
-    const std::optional<RingRecord> record = text ? ParseRingRecord(*text) : std::nullopt;
+    const std::optional<RingRecord> record = ReadRingRecord(state);
     if (!record || state.DrawingName.empty() || record->Owner != state.DrawingName) {
         Reset(state);
         return;
