@@ -7,7 +7,9 @@ namespace velmora {
 AppState::AppState() = default;
 AppState::~AppState() = default;
 
-DrawingHeader AppState::Header() const { return {DesignRoomCount, MarkCount, MetricFlag, NextElementNo}; }
+DrawingHeader AppState::Header() const {
+    return {DesignRoomCount, MarkCount, MetricFlag, NextElementNo};
+}
 
 void AppState::TakeHeader(const DrawingHeader& h) {
     DesignRoomCount = h.DesignRoomCount;

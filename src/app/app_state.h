@@ -24,14 +24,14 @@ struct AppState {
     // The open drawing.
     int CurrentView = 0;
     TFlist DrawingObjects;
-    std::filesystem::path HomePath;  // the home folder: DWGS, WDS, CFG, ACT, LIBS, EXPORT below it
-    std::string DrawingName;         // 1 to 24 letters, digits and blanks
-    std::string WindowTitle;         // DrawingName and the caption suffix of the view
+    std::filesystem::path HomePath; // the home folder: DWGS, WDS, CFG, ACT, LIBS, EXPORT below it
+    std::string DrawingName;        // 1 to 24 letters, digits and blanks
+    std::string WindowTitle;        // DrawingName and the caption suffix of the view
     double AreaResult = 0;
-    int MetricFlag = 1;              // 1 metric (world unit 1 mm), 0 imperial (1/24 inch)
-    int DrawingReady = 0;            // 2 = a drawing is open and ready
-    int SaveState = 0;               // 0 saved, 1 changed since the last save, 2 autosave on
-    int LastCommand = 0;             // menu area of the last command: picks the help page
+    int MetricFlag = 1;   // 1 metric (world unit 1 mm), 0 imperial (1/24 inch)
+    int DrawingReady = 0; // 2 = a drawing is open and ready
+    int SaveState = 0;    // 0 saved, 1 changed since the last save, 2 autosave on
+    int LastCommand = 0;  // menu area of the last command: picks the help page
     int WallDisplayMode = 0;
 
     // Colours.

@@ -10,13 +10,19 @@ namespace velmora {
 std::filesystem::path DrawingFilePath(const AppState& state, int mode, bool forReading) {
     const auto& home = state.HomePath;
     switch (mode) {
-    case ModeCheckpoint: return home / "CFG" / "tmp.cfg";
-    case ModeSpare: return home / "CFG" / "inroom.cfg";
-    case ModeWizard: return home / "WDS" / (state.DrawingName + ".BMS");
-    case ModeBackup: return home / "DWGS" / (state.DrawingName + ".BAK");
-    default: break;
+    case ModeCheckpoint:
+        return home / "CFG" / "tmp.cfg";
+    case ModeSpare:
+        return home / "CFG" / "inroom.cfg";
+    case ModeWizard:
+        return home / "WDS" / (state.DrawingName + ".BMS");
+    case ModeBackup:
+        return home / "DWGS" / (state.DrawingName + ".BAK");
+    default:
+        break;
     }
-    const bool wizard = forReading && state.WizardMode == 1 && (state.WizardStep == 0 || state.WizardStep == 100);
+    const bool wizard =
+        forReading && state.WizardMode == 1 && (state.WizardStep == 0 || state.WizardStep == 100);
     return home / (wizard ? "WDS" : "DWGS") / (state.DrawingName + ".BMS");
 }
 
@@ -30,7 +36,8 @@ FileResult SaveDrawing(AppState& state, int mode) {
 FileResult LoadDrawing(AppState& state, int mode) {
     TFlist read;
     DrawingHeader header = state.Header();
-    const FileResult result = ReadDrawingFile(DrawingFilePath(state, mode, true), state.Shift(), read, header);
+    const FileResult result =
+        ReadDrawingFile(DrawingFilePath(state, mode, true), state.Shift(), read, header);
     if (result.Status == FileStatus::Damaged) return result;
     if (mode == ModeWorking || mode == ModeWorkingToo) state.DrawingObjects.Clear();
     if (!result.Ok()) return result;
@@ -44,7 +51,8 @@ std::optional<int> PeekMetricFlag(std::string_view text) {
     const char* p = text.data();
     const char* end = p + text.size();
     for (int& v : values) {
-        while (p != end && (*p == ' ' || *p == '\t')) ++p;
+        while (p != end && (*p == ' ' || *p == '\t'))
+            ++p;
         auto [next, ec] = std::from_chars(p, end, v);
         if (ec != std::errc()) return std::nullopt;
         p = next;

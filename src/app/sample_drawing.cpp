@@ -52,9 +52,10 @@ std::unique_ptr<TExtwallobj> ExternalWall(Corner a, Corner b, int elementNo) {
     return w;
 }
 
-std::unique_ptr<TTextobj> Label(int kind, int x, int y, const char* text, int height, int align, int elementNo = 0) {
-    return std::make_unique<TTextobj>(kind, Ground, elementNo, 0, x, y, text, "DejaVu Sans", height, 0, align, 400,
-                                      Black);
+std::unique_ptr<TTextobj> Label(int kind, int x, int y, const char* text, int height, int align,
+                                int elementNo = 0) {
+    return std::make_unique<TTextobj>(kind, Ground, elementNo, 0, x, y, text, "DejaVu Sans", height, 0, align,
+                                      400, Black);
 }
 
 void AddLine(TFlist& list, int x1, int y1, int x2, int y2, int elementNo, int kind = 11) {
@@ -63,10 +64,9 @@ void AddLine(TFlist& list, int x1, int y1, int x2, int y2, int elementNo, int ki
 
 // A mask hiding the wall lines across an opening in a horizontal wall, from x to x + width.
 void AddMask(TFlist& list, int x, int width, int outerY, int innerY, int elementNo) {
-    auto mask = std::make_unique<TPolyobj>(2000, Ground, elementNo, 0,
-                                           std::vector<Point>{{x, outerY}, {x + width, outerY}, {x + width, innerY},
-                                                              {x, innerY}},
-                                           0, Black);
+    auto mask = std::make_unique<TPolyobj>(
+        2000, Ground, elementNo, 0,
+        std::vector<Point>{{x, outerY}, {x + width, outerY}, {x + width, innerY}, {x, innerY}}, 0, Black);
     list.Append(std::move(mask));
 }
 
@@ -95,7 +95,8 @@ void MakeSampleDrawing(TFlist& list, DrawingHeader& header) {
     // The outline, clockwise from the top left: 10 m wide, 8 m deep, centred on the sheet.
     const Corner tl{7500, 10250}, tr{17500, 10250}, br{17500, 2250}, bl{7500, 2250};
     int element = 1;
-    for (auto [a, b] : {std::pair{tl, tr}, {tr, br}, {br, bl}, {bl, tl}}) list.Append(ExternalWall(a, b, element++));
+    for (auto [a, b] : {std::pair{tl, tr}, {tr, br}, {br, bl}, {bl, tl}})
+        list.Append(ExternalWall(a, b, element++));
     if (auto* ground = list.FloorRecord(ViewGround)) ground->FloorArea = 80;
 
     // An internal wall dividing the living room from the bedroom.

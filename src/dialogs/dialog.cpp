@@ -34,7 +34,9 @@ void DialogDescription::SetValue(const std::string& label, const std::string& va
     if (DialogField* f = Field(label)) f->Value = value;
 }
 
-bool DialogDescription::IsOn(const std::string& label) const { return Value(label) == "1"; }
+bool DialogDescription::IsOn(const std::string& label) const {
+    return Value(label) == "1";
+}
 
 void DialogDescription::Choose(const std::string& label) {
     DialogField* chosen = Field(label);
@@ -48,8 +50,7 @@ void DialogDescription::Choose(const std::string& label) {
 
 std::string DialogDescription::Chosen(const std::string& group) const {
     for (const auto& f : Fields)
-        if (IsRadio(f) && f.Group == group && f.Value == "1")
-            return f.Label;
+        if (IsRadio(f) && f.Group == group && f.Value == "1") return f.Label;
     return {};
 }
 
@@ -59,7 +60,8 @@ const DialogButton* DialogDescription::Button(const std::string& caption) const 
     return nullptr;
 }
 
-DialogField MakeField(const std::string& label, FieldKind kind, const std::string& value, const std::string& group) {
+DialogField MakeField(const std::string& label, FieldKind kind, const std::string& value,
+                      const std::string& group) {
     DialogField f;
     f.Label = label;
     f.Kind = kind;

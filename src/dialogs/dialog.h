@@ -14,23 +14,23 @@ namespace velmora {
 class Ui;
 
 enum class FieldKind {
-    Text,         // an edit box; Value is its text
-    Number,       // an edit box for a whole number; Value is its text (the check decides what a non-number means)
-    Radio,        // a radio button; Value "1" when chosen; radios with the same Group exclude each other
-    Check,        // a check box; Value "1" when ticked
-    Static,       // a caption or note; Label is the text shown
+    Text,   // an edit box; Value is its text
+    Number, // an edit box for a whole number; Value is its text (the check decides what a non-number means)
+    Radio,  // a radio button; Value "1" when chosen; radios with the same Group exclude each other
+    Check,  // a check box; Value "1" when ticked
+    Static, // a caption or note; Label is the text shown
     ColourSwatch, // a sample of a colour; Value is the COLORREF in decimal
     PictureRadio, // a radio button shown as a picture named by Hint
     Preview,      // a picture the core draws (designer previews); Value unused
 };
 
 struct DialogField {
-    std::string Label;  // the dialog's own words; scripts address the field by it
+    std::string Label; // the dialog's own words; scripts address the field by it
     FieldKind Kind = FieldKind::Text;
     std::string Value;
-    std::string Group;  // radio group, or the titled box the field stands in
+    std::string Group; // radio group, or the titled box the field stands in
     std::string Hint;
-    int MaxLength = 0;  // edit boxes: 0 = no limit
+    int MaxLength = 0; // edit boxes: 0 = no limit
     bool Enabled = true;
 };
 
@@ -40,7 +40,7 @@ struct DialogDescription;
 struct DialogButton {
     std::string Caption;
     bool Closes = true;
-    bool IsCancel = false; // closes without the check
+    bool IsCancel = false;                          // closes without the check
     std::function<void(DialogDescription&)> Action; // buttons that act while the dialog stays open
 };
 

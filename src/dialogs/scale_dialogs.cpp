@@ -87,7 +87,7 @@ DialogDescription TTScaleImpdlg::Make(float zoomFactor, float siteZoom, int clie
         d.Fields.push_back(RadioField(ImperialLabels[i], zoomFactor == static_cast<float>(zoom), Group));
         const std::int64_t inches = std::int64_t{zoom} * clientWidth / 4;
         d.Fields.push_back(StaticText(Format("%lld ft, %lld inches", static_cast<long long>(inches / 12),
-                                         static_cast<long long>(inches % 12))));
+                                             static_cast<long long>(inches % 12))));
     }
     for (const char* note : {"larger", "normal", "smaller", PrintNote, "SITE PLAN only"})
         d.Fields.push_back(StaticText(note));
