@@ -19,6 +19,18 @@ void AddFloorRecords(AppState& s) {
     for (int i = 0; i < 6; ++i) s.DrawingObjects.Append(std::make_unique<TInfoobj>(32000 + i, 120 + i, 0));
 }
 
+// A home folder with the drawing "A" open: its six floor records in the list, nothing on disk yet.
+struct OpenDrawing {
+    TempDir Dir;
+    AppState S;
+    OpenDrawing() {
+        MakeHome(Dir.Path);
+        S.HomePath = Dir.Path;
+        S.DrawingName = "A";
+        AddFloorRecords(S);
+    }
+};
+
 } // namespace
 
 TEST(DrawingStore, FileOfEachMode) {
@@ -39,12 +51,9 @@ TEST(DrawingStore, FileOfEachMode) {
 }
 
 TEST(DrawingStore, SaveAndLoadCarryTheHeaderAndMakeTheDrawingReady) {
-    TempDir dir;
-    MakeHome(dir.Path);
-    AppState s;
-    s.HomePath = dir.Path;
-    s.DrawingName = "A";
-    AddFloorRecords(s);
+    OpenDrawing open;
+    TempDir& dir = open.Dir;
+    AppState& s = open.S;
     s.NextElementNo = 12, s.DesignRoomCount = 3, s.MarkCount = 4, s.MetricFlag = 0;
     s.SetUnitsFromMetricFlag();
     ASSERT_TRUE(SaveDrawing(s, ModeWorking).Ok());
@@ -65,12 +74,9 @@ TEST(DrawingStore, SaveAndLoadCarryTheHeaderAndMakeTheDrawingReady) {
 }
 
 TEST(DrawingStore, FailedSaveReportsAndLeavesTheOldDrawingAsItWas) {
-    TempDir dir;
-    MakeHome(dir.Path);
-    AppState s;
-    s.HomePath = dir.Path;
-    s.DrawingName = "A";
-    AddFloorRecords(s);
+    OpenDrawing open;
+    TempDir& dir = open.Dir;
+    AppState& s = open.S;
     ASSERT_TRUE(SaveDrawing(s, ModeWorking).Ok());
     const std::string before = ReadFile(DrawingFilePath(s, ModeWorking));
 
@@ -92,12 +98,8 @@ TEST(DrawingStore, FailedSaveReportsAndLeavesTheOldDrawingAsItWas) {
 }
 
 TEST(DrawingStore, DamagedFileLeavesListAndStateAsTheyWereAndMissingFileEmptiesTheList) {
-    TempDir dir;
-    MakeHome(dir.Path);
-    AppState s;
-    s.HomePath = dir.Path;
-    s.DrawingName = "A";
-    AddFloorRecords(s);
+    OpenDrawing open;
+    AppState& s = open.S;
     s.NextElementNo = 7;
     WriteFile(DrawingFilePath(s, ModeWorking), "3 0 0 0 1 99\r\n1\r\n1 120 0 0 1 2 3\r\n");
     const FileResult damaged = LoadDrawing(s, ModeWorking);
