@@ -77,6 +77,10 @@ bool CopyMissingSettings(const fs::path& templateDir, const fs::path& home, std:
 
 } // namespace
 
+fs::path ShippedHomeTemplate() {
+    return VELMORA_HOME_TEMPLATE;
+}
+
 HomeEnvironment HomeEnvironment::FromProcess() {
     HomeEnvironment env;
     std::error_code ec;

@@ -9,6 +9,9 @@
 
 namespace velmora {
 
+// The default home folder that came with the program (its source tree's home/).
+std::filesystem::path ShippedHomeTemplate();
+
 // What the choice of the home folder depends on, so that it can be decided without touching the real
 // environment (tests) as well as from it (the program).
 struct HomeEnvironment {
@@ -16,8 +19,7 @@ struct HomeEnvironment {
     std::filesystem::path CurrentDirectory;
     std::string XdgDataHome; // $XDG_DATA_HOME, empty when unset
     std::string UserHome;    // $HOME, empty when unset
-    std::filesystem::path Template =
-        VELMORA_HOME_TEMPLATE; // the default home folder shipped with the program
+    std::filesystem::path Template = ShippedHomeTemplate(); // the default home folder shipped with the program
 
     // The current directory and the variables of this process; HomeArgument is left for the caller.
     static HomeEnvironment FromProcess();
