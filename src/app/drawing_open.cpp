@@ -64,6 +64,17 @@ std::string DamagedMessage(const std::string& name, const std::filesystem::path&
            ") - the file is left as it is";
 }
 
+// A FIFO, a device or a directory under a drawing's name, or a file far too large to be one, is refused at
+// once: it is never waited on or read without end.
+OpenOutcome Refused(Ui& ui, const std::string& name, const std::filesystem::path& file,
+                    const std::string& reason) {
+    ui.Message("",
+               "the drawing " + name + " cannot be opened (" + file.filename().string() + " " + reason +
+                   ") - the file is left as it is",
+               MessageKind::Error);
+    return OpenOutcome::Damaged;
+}
+
 OpenOutcome NoDrawing(Ui& ui) {
     ui.Message("", NoDrawingMessage);
     return OpenOutcome::NoDrawing;
@@ -129,8 +140,11 @@ OpenOutcome OpenPreparedDrawing(Program& program, const std::string& name, OpenS
     if (!IsUsableDrawingName(name)) return NoDrawing(ui);
     s.DrawingName = name;
     s.DrawingReady = 1;
-    const std::optional<std::string> text = ReadWholeFile(DrawingFilePath(s, ModeWorking, true));
-    if (!text) return NoDrawing(ui);
+    const std::filesystem::path file = DrawingFilePath(s, ModeWorking, true);
+    ReadFailure failure;
+    const std::optional<std::string> text = ReadWholeFile(file, DrawingReadLimit, &failure);
+    if (!text && failure.Missing) return NoDrawing(ui);
+    if (!text) return Refused(ui, name, file, failure.Reason);
     TakeUnitsOfDrawing(s, *text);
     std::string error;
     ReportWrite(ui, WriteOverlayFile(s.HomePath, OverlayFlags{}, error), error);

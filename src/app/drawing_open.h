@@ -44,7 +44,8 @@ void PrepareForOpening(Program& program);
 // Reads DWGS/<name>.BMS after PrepareForOpening and opens it in the drawing window: the measuring system from
 // the file's header (and with it the sheet of DWGSIZEM.CFG or DWGSIZEI.CFG that the file's coordinates are
 // relative to), the plan or the layout view, the undo ring claimed, the checkpoint written. A missing or
-// empty drawing shows "no drawing of that name"; a damaged one a message naming the file and the fault.
+// empty drawing shows "no drawing of that name"; a damaged one, or a name that is no file to read (a FIFO, a
+// device, a directory), a message naming the file and the fault.
 OpenOutcome OpenPreparedDrawing(Program& program, const std::string& name, OpenSource source);
 
 // PrepareForOpening and OpenPreparedDrawing, as a recent entry opens a drawing.

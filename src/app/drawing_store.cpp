@@ -38,7 +38,7 @@ FileResult LoadDrawing(AppState& state, int mode) {
     DrawingHeader header = state.Header();
     const FileResult result =
         ReadDrawingFile(DrawingFilePath(state, mode, true), state.Shift(), read, header);
-    if (result.Status == FileStatus::Damaged) return result;
+    if (result.Unusable()) return result;
     if (mode == ModeWorking || mode == ModeWorkingToo) state.DrawingObjects.Clear();
     if (!result.Ok()) return result;
     state.TakeHeader(header);

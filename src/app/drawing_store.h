@@ -26,7 +26,8 @@ FileResult SaveDrawing(AppState& state, int mode);
 
 // Reads the file of the mode. The working mode replaces the list (a missing file leaves it empty); the
 // checkpoint and spare modes append to it. The header's counters and measuring system replace the state's.
-// A damaged file is refused whole: the list and the state stay as they were.
+// A damaged file, or a name that is no file to read (a FIFO, a device), is refused whole: the list and the
+// state stay as they were.
 FileResult LoadDrawing(AppState& state, int mode);
 
 // The measuring system a drawing file's header states, without reading the rest: 1 or 0, or nothing when

@@ -188,8 +188,9 @@ ScriptResult RunScriptText(std::string_view text, ScriptHost& host) {
 }
 
 ScriptResult RunScriptFile(const std::filesystem::path& file, ScriptHost& host) {
-    const std::optional<std::string> text = ReadWholeFile(file);
-    if (!text) return {false, 0, "cannot read the script " + file.string()};
+    ReadFailure failure;
+    const std::optional<std::string> text = ReadWholeFile(file, DrawingReadLimit, &failure);
+    if (!text) return {false, 0, "cannot read the script " + file.string() + ": " + failure.Reason};
     return RunScriptText(*text, host);
 }
 

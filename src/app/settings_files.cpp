@@ -213,7 +213,10 @@ struct RowParser {
 };
 
 std::optional<std::string> ReadSettingsText(const std::filesystem::path& home, std::string_view name) {
-    return ReadWholeFile(SettingsPath(home, name));
+    // The list files (a selection, the print queue) grow with the drawing; the one-line files stay small.
+    const SettingsFile* file = FindSettingsFile(name);
+    const bool list = file && file->Kind == SettingsKind::Lines;
+    return ReadWholeFile(SettingsPath(home, name), list ? DrawingReadLimit : SettingsReadLimit);
 }
 
 // The first count numbers of a settings file, each taken by next; nothing when the file holds fewer.

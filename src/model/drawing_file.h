@@ -27,7 +27,8 @@ struct DrawingHeader {
 struct CoordShift {
     std::int32_t OX = 0;
     std::int32_t OY = 0;
-    static CoordShift ForSheet(std::int32_t sheetWidth, std::int32_t sheetHeight, std::int32_t unitsPerLogical);
+    static CoordShift ForSheet(std::int32_t sheetWidth, std::int32_t sheetHeight,
+                               std::int32_t unitsPerLogical);
 };
 
 struct ParseError {
@@ -44,18 +45,21 @@ bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift s
 std::optional<ParseError> ParseDrawing(std::string_view data, CoordShift shift, TFlist& list,
                                        DrawingHeader& header);
 
-enum class FileStatus { Ok, Missing, Damaged, Unwritable };
+// Refused: the name is there but is no drawing file to read (a FIFO, device or directory, or too large).
+enum class FileStatus { Ok, Missing, Damaged, Refused, Unwritable };
 
 struct FileResult {
     FileStatus Status = FileStatus::Ok;
     std::string Message; // names the file; for a damaged file also the line and what is wrong
     bool Ok() const { return Status == FileStatus::Ok; }
+    // The file is there and cannot be taken: whatever the list held stays, and the user is told why.
+    bool Unusable() const { return Status == FileStatus::Damaged || Status == FileStatus::Refused; }
 };
 
 FileResult ReadDrawingFile(const std::filesystem::path& path, CoordShift shift, TFlist& list,
                            DrawingHeader& header);
 // Saves atomically: the old file stays as it was unless the whole new one was written.
-FileResult WriteDrawingFile(const std::filesystem::path& path, const TFlist& list, const DrawingHeader& header,
-                            CoordShift shift);
+FileResult WriteDrawingFile(const std::filesystem::path& path, const TFlist& list,
+                            const DrawingHeader& header, CoordShift shift);
 
 } // namespace velmora

@@ -1,6 +1,8 @@
 #include "model/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -9,28 +11,86 @@
 
 namespace velmora {
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    // Sized from the file up front: a large drawing then lands in one buffer by one copy, instead of being
-    // copied again at every doubling (and every new page touched twice). One byte to spare sees the end
-    // without a second round; a file that grows meanwhile still reads whole.
+namespace fs = std::filesystem;
+
+namespace {
+
+// Closes the descriptor on every way out of a read.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : Fd(fd) {}
+    ~FileDescriptor() {
+        if (Fd >= 0) ::close(Fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return Fd; }
+
+private:
+    int Fd;
+};
+
+const char* KindOfNonRegular(mode_t mode) {
+    if (S_ISFIFO(mode)) return "a FIFO";
+    if (S_ISDIR(mode)) return "a directory";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "not a file";
+}
+
+std::string SizeText(std::size_t bytes) {
+    constexpr std::size_t KiB = 1024, MiB = KiB * KiB;
+    if (bytes >= MiB && bytes % MiB == 0) return std::to_string(bytes / MiB) + " MiB";
+    if (bytes >= KiB && bytes % KiB == 0) return std::to_string(bytes / KiB) + " KiB";
+    return std::to_string(bytes) + " bytes";
+}
+
+std::nullopt_t Fail(ReadFailure* failure, bool missing, std::string reason) {
+    if (failure) *failure = {missing, std::move(reason)};
+    return std::nullopt;
+}
+
+std::nullopt_t TooLarge(ReadFailure* failure, std::size_t limit) {
+    return Fail(failure, false, "is larger than " + SizeText(limit));
+}
+
+} // namespace
+
+std::optional<std::string> ReadWholeFile(const fs::path& path, std::size_t limit, ReadFailure* failure) {
+    // Without O_NONBLOCK opening a FIFO waits for a writer, for ever; the type is checked on what was opened,
+    // so nothing can be swapped in between a check and the open.
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (fd.Get() < 0) {
+        const int e = errno;
+        if (e == ENOENT || e == ENOTDIR) return Fail(failure, true, "no such file");
+        return Fail(failure, false, std::string("cannot be read: ") + std::strerror(e));
+    }
     struct stat st {};
-    const bool sized = ::fstat(fd, &st) == 0 && st.st_size > 0;
-    std::string data(sized ? static_cast<std::size_t>(st.st_size) + 1 : std::size_t{1} << 16, '\0');
+    if (::fstat(fd.Get(), &st) != 0)
+        return Fail(failure, false, std::string("cannot be read: ") + std::strerror(errno));
+    if (!S_ISREG(st.st_mode))
+        return Fail(failure, false,
+                    std::string("is ") + KindOfNonRegular(st.st_mode) + ", not a regular file");
+    if (st.st_size > 0 && static_cast<std::uintmax_t>(st.st_size) > limit) return TooLarge(failure, limit);
+    // Sized from the file up front: a large drawing then lands in one buffer by one copy, instead of being
+    // copied again at every doubling. One byte to spare sees the end without a second round; a file that
+    // grows meanwhile still reads whole, up to the limit. (O_NONBLOCK changes nothing for a regular file.)
+    const std::size_t first =
+        st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : std::size_t{1} << 16;
+    std::string data(std::min(first, limit + 1), '\0');
     std::size_t used = 0;
     for (;;) {
-        if (used == data.size()) data.resize(data.size() * 2);
-        const ssize_t n = ::read(fd, data.data() + used, data.size() - used);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return std::nullopt;
+        if (used == data.size()) {
+            if (used > limit) return TooLarge(failure, limit);
+            data.resize(std::min(data.size() * 2, limit + 1));
         }
+        const ssize_t n = ::read(fd.Get(), data.data() + used, data.size() - used);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return Fail(failure, false, std::string("cannot be read: ") + std::strerror(errno));
         if (n == 0) break;
         used += static_cast<std::size_t>(n);
     }
-    ::close(fd);
+    if (used > limit) return TooLarge(failure, limit);
     data.resize(used);
     return data;
 }
@@ -49,24 +109,62 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
+// The file a path names once the symbolic links of its last part are followed. Renaming over the link itself
+// would replace the link with a plain file and leave the file it led to behind, unchanged.
+std::optional<fs::path> FollowLinks(const fs::path& path, std::string& error) {
+    constexpr int MaxLinks = 40; // as the system itself allows
+    fs::path p = path;
+    for (int i = 0; i < MaxLinks; ++i) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec))) return p;
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec) {
+            error = "cannot follow the link " + p.string() + ": " + ec.message();
+            return std::nullopt;
+        }
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    error = "cannot write " + path.string() + ": too many levels of symbolic links";
+    return std::nullopt;
+}
+
+bool IsMkstempLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+constexpr std::string_view TemporarySuffix = ".tmp";
+constexpr std::size_t TemporaryLetters = 6;
+
 } // namespace
 
-bool WriteFileAtomic(const std::filesystem::path& path, std::string_view data, std::string& error) {
-    std::string tmp = path.string() + ".tmpXXXXXX";
+bool WriteFileAtomic(const fs::path& path, std::string_view data, std::string& error) {
+    const std::optional<fs::path> target = FollowLinks(path, error);
+    if (!target) return false;
+    std::string tmp = target->string() + std::string(TemporarySuffix) + std::string(TemporaryLetters, 'X');
     const int fd = ::mkstemp(tmp.data());
     if (fd < 0) {
-        error = "cannot create a file beside " + path.string() + ": " + std::strerror(errno);
+        error = "cannot create a file beside " + target->string() + ": " + std::strerror(errno);
         return false;
     }
     bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
     const int savedErrno = errno;
     ok = (::close(fd) == 0) && ok;
     if (ok) ::chmod(tmp.c_str(), 0644); // mkstemp makes it private; drawings are ordinary files
-    if (!ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
-        error = "cannot write " + path.string() + ": " + std::strerror(ok ? errno : savedErrno);
+    if (!ok || ::rename(tmp.c_str(), target->c_str()) != 0) {
+        error = "cannot write " + target->string() + ": " + std::strerror(ok ? errno : savedErrno);
         ::unlink(tmp.c_str());
         return false;
     }
+    return true;
+}
+
+bool IsAtomicWriteTemporaryName(std::string_view name) {
+    constexpr std::size_t tail = TemporarySuffix.size() + TemporaryLetters;
+    if (name.size() <= tail) return false;
+    const std::string_view end = name.substr(name.size() - tail);
+    if (end.substr(0, TemporarySuffix.size()) != TemporarySuffix) return false;
+    for (char c : end.substr(TemporarySuffix.size()))
+        if (!IsMkstempLetter(c)) return false;
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
@@ -18,12 +19,15 @@ struct CliRun {
     std::string Out, Err;
 };
 
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
+std::string Quote(const std::string& s) {
+    return "'" + s + "'";
+}
 
 CliRun Cli(const TempDir& dir, const std::string& args) {
     const fs::path out = dir.Path / "stdout.txt", err = dir.Path / "stderr.txt";
-    const std::string cmd = Quote(VELMORA_CLI) + " --home " + Quote(VELMORA_HOME_TEMPLATE) + " " + args + " >" +
-                            Quote(out.string()) + " 2>" + Quote(err.string());
+    // A run that hangs (a FIFO read without end) is ended, and fails, instead of stalling the test run.
+    const std::string cmd = "timeout 20 " + Quote(VELMORA_CLI) + " --home " + Quote(VELMORA_HOME_TEMPLATE) +
+                            " " + args + " >" + Quote(out.string()) + " 2>" + Quote(err.string());
     const int raw = std::system(cmd.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
 }
@@ -66,7 +70,8 @@ TEST(Cli, DamagedDrawingsGiveOneLineAndTouchNoFile) {
         {original.substr(0, original.size() / 2), ":"},
         {ReplaceFirst(original, "3\r\n3 120", "7\r\n7 120"), ":16: unknown object kind 7"},
         {ReplaceFirst(original, "21 2 3 0 1 42", "25 2 3 0 1 42"), ": the file ends after 21 of the 25"},
-        {ReplaceFirst(original, "46 11 0 6 11", "46 99 0 6 11"), ":19: string length 99 is beyond its field of 79"},
+        {ReplaceFirst(original, "46 11 0 6 11", "46 99 0 6 11"),
+         ":19: string length 99 is beyond its field of 79"},
         {ReplaceFirst(original, "602 603 4 601", "602 603 25 601"), ":53: 25 vertices, more than 19"},
         {ReplaceFirst(original, "51 52 53", "51 five 53"), ":23: 'five' where a number belongs"},
     };
@@ -89,6 +94,30 @@ TEST(Cli, DamagedDrawingsGiveOneLineAndTouchNoFile) {
         EXPECT_EQ(ReadFile(in), text);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path), fs::directory_iterator()), 4)
             << "no temporary file is left behind";
+    }
+}
+
+// A FIFO named like a drawing would make info and roundtrip wait for a writer for ever, a link to /dev/zero
+// read until the memory is gone: both, and a directory, are refused at once with one line.
+TEST(Cli, NamesThatAreNoRegularFileAreRefusedAtOnce) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir.Path / "fifo.BMS").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", dir.Path / "zero.BMS");
+    fs::create_directory(dir.Path / "folder.BMS");
+    const std::pair<const char*, const char*> cases[] = {
+        {"fifo.BMS", ": is a FIFO, not a regular file\n"},
+        {"zero.BMS", ": is a device, not a regular file\n"},
+        {"folder.BMS", ": is a directory, not a regular file\n"},
+    };
+    for (const auto& [name, says] : cases) {
+        const fs::path in = dir.Path / name, out = dir.Path / "out.BMS";
+        for (const std::string& command :
+             {"info " + Quote(in.string()), "roundtrip " + Quote(in.string()) + " " + Quote(out.string())}) {
+            const CliRun run = Cli(dir, command);
+            EXPECT_EQ(run.Status, 1) << command;
+            EXPECT_EQ(run.Err, in.string() + says);
+            EXPECT_FALSE(fs::exists(out));
+        }
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 using namespace velmora;
 using namespace velmora::test;
@@ -12,11 +14,13 @@ using namespace velmora::test;
 namespace {
 
 void MakeHome(const fs::path& home) {
-    for (const char* sub : {"DWGS", "WDS", "CFG", "ACT"}) fs::create_directories(home / sub);
+    for (const char* sub : {"DWGS", "WDS", "CFG", "ACT"})
+        fs::create_directories(home / sub);
 }
 
 void AddFloorRecords(AppState& s) {
-    for (int i = 0; i < 6; ++i) s.DrawingObjects.Append(std::make_unique<TInfoobj>(32000 + i, 120 + i, 0));
+    for (int i = 0; i < 6; ++i)
+        s.DrawingObjects.Append(std::make_unique<TInfoobj>(32000 + i, 120 + i, 0));
 }
 
 // A home folder with the drawing "A" open: its six floor records in the list, nothing on disk yet.
@@ -65,7 +69,8 @@ TEST(DrawingStore, SaveAndLoadCarryTheHeaderAndMakeTheDrawingReady) {
     t.SetUnitsFromMetricFlag();
     ASSERT_TRUE(LoadDrawing(t, ModeWorking).Ok());
     EXPECT_EQ(t.DrawingObjects.ObjectCount(), 6);
-    EXPECT_EQ(std::tuple(t.NextElementNo, t.DesignRoomCount, t.MarkCount, t.MetricFlag), std::tuple(12, 3, 4, 0));
+    EXPECT_EQ(std::tuple(t.NextElementNo, t.DesignRoomCount, t.MarkCount, t.MetricFlag),
+              std::tuple(12, 3, 4, 0));
 
     // The checkpoint mode appends to the list rather than replacing it.
     ASSERT_TRUE(SaveDrawing(s, ModeCheckpoint).Ok());
@@ -107,6 +112,14 @@ TEST(DrawingStore, DamagedFileLeavesListAndStateAsTheyWereAndMissingFileEmptiesT
     EXPECT_NE(damaged.Message.find("A.BMS:3: "), std::string::npos) << damaged.Message;
     EXPECT_EQ(s.DrawingObjects.ObjectCount(), 6);
     EXPECT_EQ(s.NextElementNo, 7);
+
+    // A FIFO under the drawing's name is refused as whole as a damaged file, and never waited on.
+    s.DrawingName = "Pipe";
+    ASSERT_EQ(::mkfifo(DrawingFilePath(s, ModeWorking).c_str(), 0644), 0);
+    const FileResult fifo = LoadDrawing(s, ModeWorking);
+    EXPECT_EQ(fifo.Status, FileStatus::Refused);
+    EXPECT_EQ(fifo.Message, DrawingFilePath(s, ModeWorking).string() + ": is a FIFO, not a regular file");
+    EXPECT_EQ(s.DrawingObjects.ObjectCount(), 6);
 
     s.DrawingName = "Gone";
     EXPECT_EQ(LoadDrawing(s, ModeWorking).Status, FileStatus::Missing);

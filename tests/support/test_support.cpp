@@ -11,9 +11,8 @@ namespace velmora::test {
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    Path = std::filesystem::temp_directory_path() /
-           ("velmora-test-" + std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" +
-            std::to_string(counter++));
+    Path = std::filesystem::temp_directory_path() / ("velmora-test-" + std::to_string(::getpid()) + "-" +
+                                                     std::to_string(stamp) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(Path);
 }
 
@@ -34,6 +33,15 @@ void WriteFile(const std::filesystem::path& p, std::string_view data) {
     out << data;
 }
 
-std::filesystem::path Fixture(const std::string& name) { return std::filesystem::path(VELMORA_FIXTURES) / name; }
+std::filesystem::path Fixture(const std::string& name) {
+    return std::filesystem::path(VELMORA_FIXTURES) / name;
+}
+
+Watchdog::Watchdog(unsigned seconds) {
+    ::alarm(seconds);
+}
+Watchdog::~Watchdog() {
+    ::alarm(0);
+}
 
 } // namespace velmora::test
