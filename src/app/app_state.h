@@ -9,11 +9,15 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace velmora {
 
 class TDrawingtool;
+
+// Four drawing names, most recent first, "" where unused (recent_files.h).
+using RecentList = std::array<std::string, 4>;
 
 struct AppState {
     AppState();
@@ -68,6 +72,10 @@ struct AppState {
 
     // The view each undo snapshot was taken on, newest first; 0 = an empty slot.
     std::array<int, 10> ViewHistory{};
+    // The recent-file list as the program holds it, the drawings used before the open one, most recent first;
+    // read from CFG/LASTFILES.CFG when first needed. While a drawing is open the file names it on top as well
+    // (recent_files.h), so the list on disk is always the one the next start should open.
+    std::optional<RecentList> RecentFiles;
 
     // The header values as the drawing file stores them, and back.
     DrawingHeader Header() const;

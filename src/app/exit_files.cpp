@@ -7,9 +7,10 @@
 namespace velmora {
 
 // The open drawing is both the drawing left and the one recorded: it goes on top, wherever it stood.
+// While the drawing was open the file already held this list; the program now holds it too.
 void AddOpenDrawingToRecent(AppState& s, Ui& ui) {
-    RecentList list = ReadRecentFiles(s.HomePath);
-    AddRecent(list, s.DrawingName, s.DrawingName, RecentLeaving);
+    const RecentList list = RecentFilesOnDisk(s, HeldRecentFiles(s));
+    s.RecentFiles = list;
     std::string error;
     ReportWrite(ui, WriteRecentFiles(s.HomePath, list, error), error);
 }
@@ -21,7 +22,7 @@ bool SettleChangesAtExit(AppState& s, Ui& ui) {
     s.CurrentView = ViewGround;
     const FileResult r = LoadDrawing(s, ModeWorking);
     if (!r.Ok()) {
-        if (r.Status == FileStatus::Damaged) ui.Message("", r.Message, MessageKind::Error);
+        if (r.Unusable()) ui.Message("", r.Message, MessageKind::Error);
         return true;
     }
     if (s.DrawingObjects.ObjectCount() <= 4) return true;

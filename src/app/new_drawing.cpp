@@ -85,14 +85,28 @@ void TakeUnits(AppState& s) {
 }
 
 // Writes the drawing as its six floor records, and the same as the checkpoint, so that going back to the
-// checkpoint returns to the new drawing rather than to nothing.
+// checkpoint returns to the new drawing rather than to nothing. The checkpoint goes first: when it cannot be
+// written the drawing is refused before DWGS/<name>.BMS exists.
 bool WriteFloorRecords(AppState& s, Ui& ui) {
     s.DrawingObjects.Clear();
     for (int i = 0; i < FloorRecordCount; ++i)
         s.DrawingObjects.Append(std::make_unique<TInfoobj>(32000 + i, ViewGround + i, s.CurrentColour));
     std::string error;
     ReportWrite(ui, WriteOverlayFile(s.HomePath, OverlayFlags{}, error), error);
-    return WriteDrawing(s, ui, ModeWorking) && WriteDrawing(s, ui, ModeCheckpoint);
+    return WriteDrawing(s, ui, ModeCheckpoint) && WriteDrawing(s, ui, ModeWorking);
+}
+
+// A New refused once its drawing file was made: the file it made goes again, and the drawing left is
+// recorded as after any other refusal.
+void RefuseNewDrawing(AppState& s, Ui& ui, const LeftDrawing& left, bool madeTheFile) {
+    if (madeTheFile) {
+        std::error_code ec;
+        std::filesystem::remove(DrawingFilePath(s, ModeWorking), ec);
+    }
+    s.DrawingObjects.Clear();
+    s.DrawingReady = 1;
+    ui.SetPanel(0, NoDrawingGuide);
+    RecordLeftDrawing(s, ui, left, false, HeldRecentFiles(s));
 }
 
 // The tool of the method, once the window is open. A tool that is not built yet leaves the new drawing with
@@ -159,24 +173,21 @@ void CmFilenewExecute(Program& program) {
     const std::optional<NewDrawingChoice> choice = ChooseNewDrawing(s, ui);
     if (!choice) {
         ui.SetPanel(0, NoDrawingGuide);
-        RecordLeftDrawing(s, ui, left, false, ReadRecentFiles(s.HomePath));
+        RecordLeftDrawing(s, ui, left, false, HeldRecentFiles(s));
         return;
     }
     s.DrawingName = choice->Name;
     InstallMethodTool(s, ui, choice->Method);
     ResetDrawingState(s);
     TakeUnits(s);
-    if (!WriteFloorRecords(s, ui)) {
-        s.DrawingObjects.Clear();
-        s.DrawingReady = 1;
-        ui.SetPanel(0, NoDrawingGuide);
-        RecordLeftDrawing(s, ui, left, false, ReadRecentFiles(s.HomePath));
-        return;
-    }
+    std::error_code ec;
+    const bool madeTheFile = !std::filesystem::exists(DrawingFilePath(s, ModeWorking), ec);
+    if (!WriteFloorRecords(s, ui)) return RefuseNewDrawing(s, ui, left, false);
     UndoStore(s, UndoReset, 0);
 
     const bool rooms = choice->Method == TTNewDlg::MethodLayoutRooms;
-    if (!OpenDrawingWindow(program, 1, rooms ? ".LYT" : ".PLN")) return;
+    if (!OpenDrawingWindow(program, 1, rooms ? ".LYT" : ".PLN"))
+        return RefuseNewDrawing(s, ui, left, madeTheFile);
     if (rooms) {
         StartLayoutRooms(s, ui);
     } else {
@@ -184,7 +195,7 @@ void CmFilenewExecute(Program& program) {
     }
     std::string error;
     ReportWrite(ui, WriteSettingsLine(s.HomePath, "ZOOM.CFG", error, "%d %d", s.ViewExtX, s.ViewExtY), error);
-    RecordLeftDrawing(s, ui, left, true, ReadRecentFiles(s.HomePath));
+    RecordLeftDrawing(s, ui, left, true, HeldRecentFiles(s));
     if (s.SaveState == 0) s.SaveState = 1;
 }
 

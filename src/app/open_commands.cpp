@@ -31,7 +31,7 @@ void CmFileopenExecute(Program& program) {
     const bool opened = chosen && OpenPreparedDrawing(program, NameOfChosenFile(*chosen),
                                                       OpenSource::Chooser) == OpenOutcome::Opened;
     if (!opened) ui.SetPanel(0, NoDrawingGuide);
-    RecordLeftDrawing(s, ui, left, opened, ReadRecentFiles(s.HomePath));
+    RecordLeftDrawing(s, ui, left, opened, HeldRecentFiles(s));
 }
 
 void OpenRecentEntry(Program& program, int n) {
@@ -40,13 +40,13 @@ void OpenRecentEntry(Program& program, int n) {
     SaveCurrentBeforeLeaving(s, ui);
     if (!LeaveGuidedSequence(s, ui)) return;
     const LeftDrawing left = RememberOpenDrawing(s);
-    RecentList list = ReadRecentFiles(s.HomePath);
+    RecentList list = HeldRecentFiles(s);
     const std::string name = PromoteRecent(list, n);
     PrepareForOpening(program);
     // A drawing that cannot be opened keeps its place: the list is recorded as it was before.
     const bool opened = OpenPreparedDrawing(program, name, OpenSource::Recent) == OpenOutcome::Opened;
     if (!opened) ui.SetPanel(0, NoDrawingGuide);
-    RecordLeftDrawing(s, ui, left, opened, opened ? list : ReadRecentFiles(s.HomePath));
+    RecordLeftDrawing(s, ui, left, opened, opened ? list : HeldRecentFiles(s));
 }
 
 } // namespace velmora

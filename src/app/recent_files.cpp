@@ -88,6 +88,26 @@ bool WriteRecentFiles(const std::filesystem::path& home, const RecentList& e, st
                              len(e[2]), len(e[3]), e[0].c_str(), e[1].c_str(), e[2].c_str(), e[3].c_str());
 }
 
+RecentList& HeldRecentFiles(AppState& s) {
+    if (!s.RecentFiles) s.RecentFiles = ReadRecentFiles(s.HomePath);
+    return *s.RecentFiles;
+}
+
+RecentList RecentFilesOnDisk(const AppState& s, const RecentList& held) {
+    RecentList onDisk = held;
+    if (s.DrawingReady == 2 && !s.DrawingName.empty())
+        AddRecent(onDisk, s.DrawingName, s.DrawingName, RecentLeaving);
+    return onDisk;
+}
+
+void StoreRecentFiles(AppState& s, Ui& ui, const RecentList& list) {
+    s.RecentFiles = list;
+    std::string error;
+    if (!WriteRecentFiles(s.HomePath, RecentFilesOnDisk(s, list), error))
+        ui.Message("", error, MessageKind::Error);
+    ShowRecentFiles(ui, list);
+}
+
 void ShowRecentFiles(Ui& ui, const RecentList& list) {
     std::vector<std::string> shown(list.begin(), list.begin() + 3);
     while (!shown.empty() && shown.back().empty())
@@ -109,9 +129,7 @@ void RecordLeftDrawing(AppState& s, Ui& ui, const LeftDrawing& left, bool opened
         // Nothing was open, or the drawing left is the one open now: it only leaves the list.
         AddRecent(list, left.Name, s.DrawingName, RecentNoneOpen);
     }
-    std::string error;
-    if (!WriteRecentFiles(s.HomePath, list, error)) ui.Message("", error, MessageKind::Error);
-    ShowRecentFiles(ui, list);
+    StoreRecentFiles(s, ui, list);
 }
 
 } // namespace velmora

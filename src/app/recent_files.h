@@ -13,8 +13,6 @@
 
 namespace velmora {
 
-using RecentList = std::array<std::string, 4>;
-
 // How AddRecent is called: a drawing is being left for another, or none was open.
 enum RecentMode : int { RecentLeaving = 1, RecentNoneOpen = 2 };
 
@@ -34,6 +32,15 @@ RecentList ReadRecentFiles(const std::filesystem::path& home);
 // Writes LASTFILES.CFG: the four lengths, then the four names without separators.
 bool WriteRecentFiles(const std::filesystem::path& home, const RecentList& list, std::string& error);
 
+// The list the program holds (AppState::RecentFiles), read from LASTFILES.CFG the first time.
+RecentList& HeldRecentFiles(AppState& state);
+// What LASTFILES.CFG holds for the list the program holds: while a drawing is open, the list exit would
+// leave, with the open drawing on top. A crash or a power cut at any moment then leaves a list whose first
+// entry is the drawing that was open, and the next start opens it again.
+RecentList RecentFilesOnDisk(const AppState& state, const RecentList& held);
+// Makes list the one the program holds, writes it as RecentFilesOnDisk says and shows it on the File menu.
+void StoreRecentFiles(AppState& state, Ui& ui, const RecentList& list);
+
 // Puts the first three entries on the File menu, each at its own place (an empty entry hides its item).
 void ShowRecentFiles(Ui& ui, const RecentList& list);
 
@@ -44,9 +51,9 @@ struct LeftDrawing {
 };
 LeftDrawing RememberOpenDrawing(const AppState& state);
 
-// Records the drawing left and writes and shows the list. opened: the command opened DrawingName, which
-// leaves the list. When nothing was opened the drawing left is still the last one used: it goes on top and
-// nothing is dropped.
+// Records the drawing left in the list the program holds, and writes and shows it. opened: the command opened
+// DrawingName, which leaves the list. When nothing was opened the drawing left is still the last one used: it
+// goes on top and nothing is dropped.
 void RecordLeftDrawing(AppState& state, Ui& ui, const LeftDrawing& left, bool opened, RecentList list);
 
 } // namespace velmora

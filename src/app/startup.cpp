@@ -2,6 +2,7 @@
 #include "app/drawing_open.h"
 #include "app/drawing_store.h"
 #include "app/exit_files.h"
+#include "app/leftover_files.h"
 #include "app/menu_table.h"
 #include "app/open_commands.h"
 #include "app/program.h"
@@ -32,6 +33,7 @@ void TakeScreenColours(AppState& s) {
 
 void Program::Start() {
     if (S.HomePath.empty()) S.HomePath = std::filesystem::current_path();
+    RemoveInterruptedSaves(S.HomePath);
     for (std::string_view handler : AllHandlers())
         U.SetMenuEnabled(std::string(handler), CommandEnabled(handler));
     InstallTool(S, U, ModePick);
@@ -54,7 +56,8 @@ void Program::Start() {
     }
     S.AutoscrollFlag = (*autoscroll)[0];
 
-    ShowRecentFiles(U, ReadRecentFiles(S.HomePath));
+    S.RecentFiles = ReadRecentFiles(S.HomePath);
+    ShowRecentFiles(U, *S.RecentFiles);
     U.SetPanel(0, "GUIDE:");
     std::weak_ptr<int> alive = AliveToken;
     U.StartOneShotTimer(1, [this, alive] {

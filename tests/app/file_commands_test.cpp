@@ -11,11 +11,13 @@
 #include "app/undo_store.h"
 #include "dialogs/new_drawing_dialog.h"
 #include "model/drawing_names.h"
+#include "model/file_io.h"
 #include "platform/scripted_ui.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -229,8 +231,9 @@ TEST_F(FileCommandsTest, NewWithEitherMethodAndSystemStartsWithTheSixFloorRecord
         EXPECT_EQ(Ui.Panel(0), "GUIDE: Select a function or drawing tool");
         EXPECT_EQ(Ui.Panel(2), " pick tool");
     }
-    // The drawings left are remembered, most recent first.
-    EXPECT_EQ(ReadRecentFiles(Home.Path), (RecentList{"Rooms M", "Walls I", "Walls M", Sample}));
+    // The drawings left are remembered, most recent first; the file names the open one on top as well.
+    EXPECT_EQ(HeldRecentFiles(State), (RecentList{"Rooms M", "Walls I", "Walls M", Sample}));
+    EXPECT_EQ(ReadRecentFiles(Home.Path), (RecentList{"Rooms I", "Rooms M", "Walls I", "Walls M"}));
 }
 
 TEST_F(FileCommandsTest, CancelledOrRefusedNewLeavesNoDrawingToOverwriteThePreviousOne) {
@@ -273,6 +276,66 @@ TEST_F(FileCommandsTest, CancelledOrRefusedNewLeavesNoDrawingToOverwriteThePrevi
     }
 }
 
+// A New that cannot write its checkpoint is refused before its drawing file exists; one whose window cannot
+// be made takes back the file it made. Either way DWGS/ is as it was and the drawing left stays on top.
+TEST_F(FileCommandsTest, NewRefusedAfterItsFilesLeavesNothingBehind) {
+    Start();
+    const auto filesBefore = DrawingFiles();
+    fs::remove(Cfg("tmp.cfg"));
+    fs::create_directory(Cfg("tmp.cfg")); // a checkpoint that cannot be written
+    AnswerNew({"name=Fresh", "OK"});
+    Run("CmFilenewExecute");
+    EXPECT_NE(Ui.LastMessage().find("tmp.cfg"), std::string::npos) << Ui.LastMessage();
+    EXPECT_LT(State.DrawingReady, 2);
+    EXPECT_EQ(DrawingFiles(), filesBefore);
+    EXPECT_EQ(ReadRecentFiles(Home.Path)[0], Sample);
+    fs::remove(Cfg("tmp.cfg"));
+}
+
+// A front end that cannot make the drawing window.
+class NoWindowUi : public ScriptedUi {
+public:
+    using ScriptedUi::ScriptedUi;
+    void OpenDrawingWindow(const std::string&) override {}
+};
+
+TEST(NewDrawing, RefusedForWantOfAWindowTakesBackTheFileItMade) {
+    test::TempDir home;
+    fs::copy(VELMORA_HOME_TEMPLATE, home.Path, fs::copy_options::recursive);
+    std::ostringstream transcript;
+    NoWindowUi ui(transcript);
+    AppState state;
+    state.HomePath = home.Path;
+    Program program(state, ui);
+    ui.Queue(ScriptAnswer::ForDialog("new drawing", {"name=Fresh", "OK"}));
+    ASSERT_TRUE(program.RunCommand("CmFilenewExecute"));
+    EXPECT_EQ(ui.LastMessage(), "Error: cannot create that file");
+    EXPECT_LT(state.DrawingReady, 2);
+    EXPECT_FALSE(fs::exists(home.Path / "DWGS" / "Fresh.BMS"));
+    EXPECT_EQ(ui.Failure(), "") << transcript.str();
+}
+
+// A drawing kept in another folder and linked into DWGS/ is saved through the link: the link stays, the file
+// it leads to is replaced in its own folder, and no temporary file is left in either.
+TEST_F(FileCommandsTest, ALinkedDrawingIsSavedThroughItsLink) {
+    const fs::path shared = Home.Path / "shared";
+    fs::create_directory(shared);
+    fs::copy_file(Dwg(Sample), shared / "House.BMS");
+    fs::create_symlink(shared / "House.BMS", Dwg("Linked"));
+    Start();
+    Ui.Queue(ScriptAnswer::ForFile("Linked.BMS"));
+    Run("CmFileopenExecute");
+    ASSERT_EQ(State.DrawingName, "Linked");
+    ChangeDrawing();
+    Run("CmSaveExecute");
+    EXPECT_TRUE(fs::is_symlink(Dwg("Linked")));
+    EXPECT_EQ(fs::read_symlink(Dwg("Linked")), shared / "House.BMS");
+    EXPECT_EQ(KindsAndViews(shared / "House.BMS").size(), KindsAndViews(Dwg(Sample)).size() + 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(shared), fs::directory_iterator()), 1);
+    for (const std::string& name : DrawingFiles())
+        EXPECT_FALSE(IsAtomicWriteTemporaryName(name)) << name;
+}
+
 TEST_F(FileCommandsTest, NewOverAnExistingDrawingAsksFirst) {
     Start();
     Run("CmSaveExecute");
@@ -290,7 +353,10 @@ TEST_F(FileCommandsTest, NewOverAnExistingDrawingAsksFirst) {
     EXPECT_EQ(State.DrawingReady, 2);
     EXPECT_EQ(KindsAndViews(Dwg(Sample)).size(), 6u);
     // The drawing replaced is not listed beside the one that replaced it.
-    EXPECT_NE(ReadRecentFiles(Home.Path)[0], Sample);
+    EXPECT_NE(HeldRecentFiles(State)[0], Sample);
+    const RecentList onDisk = ReadRecentFiles(Home.Path);
+    EXPECT_EQ(onDisk[0], Sample);
+    EXPECT_EQ(std::count(onDisk.begin(), onDisk.end(), Sample), 1);
 }
 
 TEST_F(FileCommandsTest, NewStartsAnEmptyUndoRingOfItsOwn) {
@@ -316,8 +382,8 @@ TEST_F(FileCommandsTest, OpenChoosesFromTheDrawingFolderAndRecordsTheDrawingLeft
     EXPECT_EQ(State.DrawingName, Sample);
     EXPECT_EQ(Ui.WindowCaption(), std::string(Sample) + ".PLN");
     EXPECT_EQ(State.SaveState, 0);
-    EXPECT_EQ(ReadRecentFiles(Home.Path)[0], "Second");
-    EXPECT_EQ(ReadRecentFiles(Home.Path)[1], "");
+    EXPECT_EQ(HeldRecentFiles(State), (RecentList{"Second", "", "", ""}));
+    EXPECT_EQ(ReadRecentFiles(Home.Path), (RecentList{Sample, "Second", "", ""}));
     EXPECT_EQ(ReadFile(Cfg("tmp.cfg")), ReadFile(Dwg(Sample)));
 
     Ui.Queue(ScriptAnswer::Cancelled(AnswerKind::File));
@@ -333,11 +399,31 @@ TEST_F(FileCommandsTest, RecentEntryOpensItAndPutsTheDrawingLeftOnTop) {
         AnswerNew({std::string("name=") + name, "OK"});
         Run("CmFilenewExecute");
     }
-    ASSERT_EQ(ReadRecentFiles(Home.Path), (RecentList{"One", Sample, "", ""}));
+    ASSERT_EQ(HeldRecentFiles(State), (RecentList{"One", Sample, "", ""}));
     Run("CmLast2Execute");
     EXPECT_EQ(State.DrawingName, Sample);
-    EXPECT_EQ(ReadRecentFiles(Home.Path), (RecentList{"Two", "One", "", ""}));
+    EXPECT_EQ(HeldRecentFiles(State), (RecentList{"Two", "One", "", ""}));
+    EXPECT_EQ(ReadRecentFiles(Home.Path), (RecentList{Sample, "Two", "One", ""}));
     EXPECT_EQ(Ui.RecentFiles(), (std::vector<std::string>{"Two", "One"}));
+}
+
+// A crash or a power cut can come at any moment: LASTFILES.CFG always names the open drawing first, as exit
+// would leave it, and is never the empty list while a drawing is open.
+TEST_F(FileCommandsTest, WhileADrawingIsOpenTheRecentFileNamesItFirst) {
+    const std::string shipped = Setting("LASTFILES.CFG");
+    Start();
+    EXPECT_EQ(Setting("LASTFILES.CFG"), shipped);
+    EXPECT_TRUE(Ui.RecentFiles().empty()) << "the menu still leaves the open drawing out";
+
+    AnswerNew({"name=Second", "OK"});
+    Run("CmFilenewExecute");
+    EXPECT_EQ(Setting("LASTFILES.CFG"), "6 12 0 0 SecondSample House");
+    EXPECT_EQ(Ui.RecentFiles(), std::vector<std::string>{Sample});
+
+    Run("CmLast1Execute");
+    EXPECT_EQ(Setting("LASTFILES.CFG"), "12 6 0 0 Sample HouseSecond");
+    Run("CmExitExecute");
+    EXPECT_EQ(Setting("LASTFILES.CFG"), "12 6 0 0 Sample HouseSecond");
 }
 
 TEST_F(FileCommandsTest, ALayoutDrawingOpensOnTheLayoutAndAPlanTakesItsDesignRoomsOntoTheGroundFloor) {

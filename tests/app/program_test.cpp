@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <sys/stat.h>
 
 namespace velmora {
 namespace {
@@ -115,6 +116,50 @@ TEST_F(ProgramTest, TimerWithoutAUsableFirstEntryLeavesTheFrameEmpty) {
         EXPECT_LT(state.DrawingReady, 2);
         EXPECT_EQ(Ui.Panel(0), TimerGuide);
     }
+}
+
+// A FIFO under a drawing's name would wait for a writer for ever, a link to /dev/zero read until the memory
+// runs out: each is refused at once, from the recent list and from Open, with the one line that says why.
+TEST_F(ProgramTest, NamesThatAreNoDrawingFilesAreRefusedAtOnce) {
+    const test::Watchdog watchdog(20);
+    const fs::path dwgs = Home.Path / "DWGS";
+    ASSERT_EQ(::mkfifo((dwgs / "Pipe.BMS").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", dwgs / "Zero.BMS");
+    fs::create_directory(dwgs / "Folder.BMS");
+    const struct {
+        const char* Name;
+        const char* What;
+    } cases[] = {{"Pipe", "a FIFO"}, {"Zero", "a device"}, {"Folder", "a directory"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string refusal = std::string("the drawing ") + c.Name + " cannot be opened (" + c.Name +
+                                    ".BMS is " + c.What + ", not a regular file) - the file is left as it is";
+        SetRecent(std::to_string(std::string(c.Name).size()) + " 0 0 0 " + c.Name);
+        AppState state;
+        state.HomePath = Home.Path;
+        Program program(state, Ui);
+        program.Start();
+        Ui.RunPendingTimers();
+        EXPECT_EQ(Ui.LastMessage(), refusal);
+        EXPECT_FALSE(Ui.HasDrawingWindow());
+        EXPECT_LT(state.DrawingReady, 2);
+
+        Ui.Queue(ScriptAnswer::ForFile(std::string(c.Name) + ".BMS"));
+        EXPECT_TRUE(program.RunCommand("CmFileopenExecute"));
+        EXPECT_EQ(Ui.LastMessage(), refusal);
+        EXPECT_FALSE(Ui.HasDrawingWindow());
+    }
+    EXPECT_TRUE(fs::is_fifo(dwgs / "Pipe.BMS"));
+    EXPECT_TRUE(fs::is_symlink(dwgs / "Zero.BMS"));
+}
+
+TEST_F(ProgramTest, StartRemovesWhatSavesCutShortLeftBehind) {
+    const fs::path leftover = Home.Path / "DWGS" / (std::string(SampleDrawingName) + ".BMS.tmpX1y2Z3");
+    WriteFile(leftover, "7 0 0 0 1 1\r\n32000 120");
+    fs::permissions(leftover, fs::perms::owner_read | fs::perms::owner_write);
+    StartAndRunTimer();
+    EXPECT_FALSE(fs::exists(leftover));
+    EXPECT_EQ(State.DrawingName, SampleDrawingName);
 }
 
 TEST_F(ProgramTest, DamagedDrawingIsReportedAndLeftAsItWas) {
