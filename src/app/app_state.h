@@ -72,6 +72,9 @@ struct AppState {
 
     // The view each undo snapshot was taken on, newest first; 0 = an empty slot.
     std::array<int, 10> ViewHistory{};
+    // Whether the user was told that undo is not available for the open drawing: once is enough.
+    bool UndoUnavailableSaid = false;
+
     // The recent-file list as the program holds it, the drawings used before the open one, most recent first;
     // read from CFG/LASTFILES.CFG when first needed. While a drawing is open the file names it on top as well
     // (recent_files.h), so the list on disk is always the one the next start should open.

@@ -109,8 +109,10 @@ bool ApplyViewRule(AppState& s, Ui& ui, Continuation& c) {
 // The ring refuses an undo or redo it cannot make without touching the list, so unlike an emptied list there
 // is nothing to read back: reading the working copy here would even take the guided sequence's own drawing
 // from WDS/ while one runs.
-void NothingToRestore(Ui& ui, const char* message) {
-    ui.Message("", message);
+// A refused snapshot (its file changed outside the program, or unreadable) is said as it is; otherwise there
+// was simply nothing left on that side.
+void NothingToRestore(Ui& ui, const char* nothingLeft, const std::string& problem) {
+    ui.Message("", problem.empty() ? std::string(nothingLeft) : UndoUnavailable + problem);
     ui.Invalidate();
 }
 
@@ -172,14 +174,15 @@ void CmUndoExecute(AppState& s, Ui& ui, TMDIChild* window) {
     if (view != s.CurrentView && !ui.AskYesNo("", OtherViewQuestion)) return;
 
     Continuation c = LookAtLastObjects(s, ui);
+    std::string problem;
     if (c.StopEndOnly) {
-        if (!UndoStore(s, UndoStoreUndo, view)) return NothingToRestore(ui, NoMoreUndo);
+        if (!UndoStore(s, UndoStoreUndo, view, &problem)) return NothingToRestore(ui, NoMoreUndo, problem);
         WriteDrawing(s, ui, ModeWorking);
         ui.Invalidate();
         return;
     }
     if (!ApplyViewRule(s, ui, c)) return;
-    if (!UndoStore(s, UndoStoreUndo, view)) return NothingToRestore(ui, NoMoreUndo);
+    if (!UndoStore(s, UndoStoreUndo, view, &problem)) return NothingToRestore(ui, NoMoreUndo, problem);
     WriteDrawing(s, ui, ModeWorking);
 
     const TFlist& list = s.DrawingObjects;
@@ -195,7 +198,8 @@ void CmUndoExecute(AppState& s, Ui& ui, TMDIChild* window) {
 void CmRedoExecute(AppState& s, Ui& ui, TMDIChild* window) {
     if (!BeginCommand(s, window)) return;
     const int view = s.CurrentView;
-    if (!UndoStore(s, UndoStoreRedo, view)) return NothingToRestore(ui, NoMoreRedo);
+    std::string problem;
+    if (!UndoStore(s, UndoStoreRedo, view, &problem)) return NothingToRestore(ui, NoMoreRedo, problem);
     // The list already holds exactly what is written: it is not read back from the file.
     WriteDrawing(s, ui, ModeWorking);
     if (const TObj* last = LastObject(s.DrawingObjects); last && IsWallKind(last->Kind))

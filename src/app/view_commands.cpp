@@ -59,7 +59,7 @@ int CountRooms(const TFlist& list, int view, int first = 0) {
 // Leaving the layout for the plan, the carrying of the design rooms is undoable on its own.
 void CarryDesignRoomsUndoably(AppState& s, Ui& ui) {
     if (CountRooms(s.DrawingObjects, ViewLayout, FloorRecordCount) == 0) return;
-    RecordUndo(s);
+    RecordUndo(s, ui);
     CarryDesignRoomsToPlan(s.DrawingObjects);
     WriteDrawing(s, ui, ModeWorking);
 }
@@ -104,7 +104,7 @@ std::optional<int> FloorLevel(const AppState& s, int view) {
 void CreateFloorFromBelow(Program& p, int floorView) {
     AppState& s = p.State();
     Ui& ui = p.GetUi();
-    RecordUndo(s);
+    RecordUndo(s, ui);
     s.WallDisplayMode = 0;
     s.CurrentView = floorView;
     CopyFloorWalls(s, floorView == ViewBasement ? ViewGround : floorView - 1, floorView);
@@ -147,7 +147,7 @@ void DrawFloorOverBelow(Program& p, int floorView) {
     Ui& ui = p.GetUi();
     const bool wallTool = ToolKindAvailable(ModeExtWall);
     // The snapshot goes before the walls that will be drawn; with no tool to draw them nothing changes.
-    if (wallTool) RecordUndo(s);
+    if (wallTool) RecordUndo(s, ui);
     InstallTool(s, ui, ModeExtWall);
     ShowFloorBelow(p, floorView);
     if (wallTool) {
@@ -277,7 +277,7 @@ void CmSiteExecute(Program& p) {
     InstallTool(s, ui, ModePick);
     s.WallDisplayMode = 0;
     if (!s.DrawingObjects.HasContent(ViewSite)) {
-        RecordUndo(s);
+        RecordUndo(s, ui);
         MakeSitePlan(p);
         ui.SetPanel(0, "GUIDE: use EDIT/MOVE ROTATE if you need to alter position of house ");
         return;
@@ -286,7 +286,7 @@ void CmSiteExecute(Program& p) {
                                       "     OR     \n"
                                       "Select NO to draw a NEW site plan (existing one will be erased)");
     // Either way a snapshot: the erasing of the old site plan must be undoable on its own.
-    RecordUndo(s);
+    RecordUndo(s, ui);
     if (view) {
         OpenViewWindow(p, WindowAfterSite, CaptionSuffix(ViewSite));
     } else {
@@ -312,7 +312,7 @@ void CmLayout1Execute(Program& p) {
         return;
     }
     if (finished > 0) {
-        RecordUndo(s);
+        RecordUndo(s, ui);
         MoveRooms(s.DrawingObjects, 29500, ViewGround, 29000, ViewLayout);
         if (!WriteDrawing(s, ui, ModeWorking)) return;
     }
@@ -344,7 +344,7 @@ void CmDelfloorExecute(Program& p) {
             "\nThis will delete the floor completely - press Yes if you want to continue";
         if (!ui.AskYesNo("", question)) return;
     }
-    RecordUndo(s);
+    RecordUndo(s, ui);
     RemoveView(s.DrawingObjects, target, FloorRecordCount);
     if (TInfoobj* record = s.DrawingObjects.FloorRecord(target)) record->FloorArea = 0;
     if (!WriteDrawing(s, ui, ModeWorking)) return;

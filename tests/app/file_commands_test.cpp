@@ -362,7 +362,7 @@ TEST_F(FileCommandsTest, NewOverAnExistingDrawingAsksFirst) {
 TEST_F(FileCommandsTest, NewStartsAnEmptyUndoRingOfItsOwn) {
     Start();
     ChangeDrawing();
-    ASSERT_TRUE(RecordUndo(State));
+    ASSERT_TRUE(RecordUndo(State, Ui));
     AnswerNew({"name=Fresh", "OK"});
     Run("CmFilenewExecute");
     EXPECT_EQ(UndoRingOwner(State), "Fresh");

@@ -66,7 +66,7 @@ protected:
     }
     // A change as a tool makes it: the snapshot, the object, the working copy.
     void Change(std::unique_ptr<TObj> obj) {
-        ASSERT_TRUE(RecordUndo(St()));
+        ASSERT_TRUE(RecordUndo(St(), Ui));
         St().DrawingObjects.Append(std::move(obj));
         ASSERT_TRUE(SaveDrawing(St(), ModeWorking).Ok());
     }
@@ -101,6 +101,22 @@ protected:
     std::unique_ptr<AppState> StatePtr = std::make_unique<AppState>();
     std::unique_ptr<Program> Prog;
 };
+
+// A snapshot file replaced outside the program (here by the older state beside it) is not what the ring
+// wrote: Undo says so and leaves the drawing as it is.
+TEST_F(UndoCommandsTest, UndoRefusesASnapshotReplacedOutsideTheProgram) {
+    MakeDrawing("Tampered");
+    Open("Tampered");
+    St().CurrentView = ViewGround;
+    ChangeLine(1000);
+    ChangeLine(2000);
+    fs::copy_file(UndoSlotPath(St(), 1), UndoSlotPath(St(), 0), fs::copy_options::overwrite_existing);
+    const std::string before = Working();
+    Run("CmUndoExecute");
+    EXPECT_EQ(Ui.LastMessage(), "undo is not available: ACT/Action0.tmp was changed outside the program");
+    EXPECT_EQ(Working(), before);
+    EXPECT_EQ(St().DrawingObjects.ObjectCount(), FloorRecordCount + 2);
+}
 
 TEST_F(UndoCommandsTest, TenUndosAndTenRedosWalkTheRingAndTheEleventhSaysSo) {
     MakeDrawing("Walk");

@@ -4,9 +4,12 @@
 #include "app/undo_store.h"
 
 #include "model/drawing_file.h"
+#include "platform/scripted_ui.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace velmora {
 namespace {
@@ -45,7 +48,7 @@ protected:
     // A change as the tools make it: the snapshot first, then the change.
     void Change(int view = ViewGround) {
         S.CurrentView = view;
-        ASSERT_TRUE(RecordUndo(S));
+        ASSERT_TRUE(UndoStore(S, UndoRecord, view));
         AddLine();
         ++S.NextElementNo;
     }
@@ -212,6 +215,76 @@ TEST_F(UndoStoreTest, ClaimKeepsTheOwnersHistoryAndResetsAForeignRing) {
         EXPECT_EQ(RecordsInSlot(0), 0);
         EXPECT_EQ(UndoRingOwner(S), c.Name);
     }
+}
+
+// The ring restores only what it wrote itself: each slot's size and checksum are in its record, so a slot
+// file replaced or edited outside the program (even to the same size) is refused, with a reason, and the list
+// stays.
+TEST_F(UndoStoreTest, ASnapshotChangedOutsideTheProgramIsNeverRestored) {
+    Change();
+    Change();
+    Change();
+    const fs::path slot0 = UndoSlotPath(S, 0);
+    const std::string written = ReadFile(slot0);
+    std::string oneDigit = written;
+    const std::size_t digit = oneDigit.find_last_of("0123456789");
+    ASSERT_NE(digit, std::string::npos);
+    oneDigit[digit] = oneDigit[digit] == '7' ? '8' : '7';
+    const struct {
+        const char* Why;
+        std::string Text;
+    } cases[] = {
+        {"another snapshot of the ring", ReadFile(UndoSlotPath(S, 1))},
+        {"one digit changed, same size", oneDigit},
+        {"a drawing of its own", "0 0 0 0 1 1\r\n"},
+    };
+    const auto history = S.ViewHistory;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Why);
+        WriteFile(slot0, c.Text);
+        std::string problem;
+        EXPECT_FALSE(UndoStore(S, UndoStoreUndo, ViewGround, &problem));
+        EXPECT_EQ(problem, "ACT/Action0.tmp was changed outside the program");
+        EXPECT_EQ(Changes(), 3);
+        EXPECT_EQ(S.ViewHistory, history);
+        EXPECT_EQ(ReadFile(slot0), c.Text) << "the refused file is left for the user to look at";
+    }
+    WriteFile(slot0, written);
+    ASSERT_TRUE(UndoStore(S, UndoStoreUndo, ViewGround)) << "the ring's own file restores";
+    EXPECT_EQ(Changes(), 2);
+
+    // The redo side alike.
+    WriteFile(UndoSlotPath(S, 10), ReadFile(UndoSlotPath(S, 0)));
+    std::string problem;
+    EXPECT_FALSE(UndoStore(S, UndoStoreRedo, ViewGround, &problem));
+    EXPECT_EQ(problem, "ACT/Action10.tmp was changed outside the program");
+    EXPECT_EQ(Changes(), 2);
+}
+
+// Without a writable ACT folder every change still goes on; the user hears once per drawing opened that it
+// cannot be undone, and why.
+TEST_F(UndoStoreTest, WithoutAWritableActFolderChangesGoOnAndTheUserIsToldOnce) {
+    std::ostringstream transcript;
+    ScriptedUi ui(transcript);
+    fs::remove_all(Home.Path / "ACT");
+    WriteFile(Home.Path / "ACT", "a file where the folder should be");
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_FALSE(RecordUndo(S, ui));
+        AddLine();
+    }
+    EXPECT_EQ(Changes(), 3);
+    EXPECT_EQ(ui.MessageCount(), 1) << transcript.str();
+    EXPECT_EQ(ui.LastMessage().rfind("undo is not available: ", 0), 0u) << ui.LastMessage();
+    EXPECT_NE(ui.LastMessage().find("ACT"), std::string::npos) << ui.LastMessage();
+
+    ClaimUndoRing(S); // the drawing opened again
+    EXPECT_FALSE(RecordUndo(S, ui));
+    EXPECT_EQ(ui.MessageCount(), 2);
+
+    fs::remove(Home.Path / "ACT");
+    fs::create_directory(Home.Path / "ACT");
+    EXPECT_TRUE(RecordUndo(S, ui));
+    EXPECT_EQ(ui.MessageCount(), 2);
 }
 
 } // namespace
