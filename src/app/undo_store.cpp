@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <system_error>
 
 namespace velmora {
@@ -32,13 +33,19 @@ struct SlotStamp {
     bool operator==(const SlotStamp&) const = default;
 };
 
-// FNV-1a over the bytes: cheap beside the writing of the file, and any change of a byte changes it.
+// FNV-1a taken eight bytes at a time: cheap beside the writing of the file (several GB/s), and since every
+// step is a bijection of the running sum, a change of any one byte always changes the result.
 SlotStamp StampOf(std::string_view bytes) {
+    constexpr std::uint64_t Prime = 1099511628211ull;
     std::uint64_t h = 14695981039346656037ull;
-    for (unsigned char c : bytes) {
-        h ^= c;
-        h *= 1099511628211ull;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        h = (h ^ word) * Prime;
     }
+    for (; i < bytes.size(); ++i)
+        h = (h ^ static_cast<unsigned char>(bytes[i])) * Prime;
     return {bytes.size(), h};
 }
 
