@@ -149,12 +149,14 @@ bool WriteFileAtomic(const fs::path& path, std::string_view data, std::string& e
     bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
     const int savedErrno = errno;
     ok = (::close(fd) == 0) && ok;
-    if (ok) ::chmod(tmp.c_str(), 0644); // mkstemp makes it private; drawings are ordinary files
     if (!ok || ::rename(tmp.c_str(), target->c_str()) != 0) {
         error = "cannot write " + target->string() + ": " + std::strerror(ok ? errno : savedErrno);
         ::unlink(tmp.c_str());
         return false;
     }
+    // mkstemp makes the file private; drawings are ordinary files. Opened up only once it has its name, so
+    // a temporary file is private for as long as it exists, which is how the start-up sweep knows one.
+    ::chmod(target->c_str(), 0644);
     return true;
 }
 

@@ -98,6 +98,8 @@ TEST(FileIo, AtomicWriteReplacesTheFileAndLeavesNoTemporaryBehind) {
     ASSERT_TRUE(WriteFileAtomic(path, "new contents", error)) << error;
     EXPECT_EQ(test::ReadFile(path), "new contents");
     EXPECT_EQ(FilesIn(dir.Path), 1);
+    // Private while it is a temporary file, an ordinary file once it has its name.
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, static_cast<fs::perms>(0644));
 }
 
 // A drawing kept elsewhere and linked into the drawings folder stays linked: the file the link leads to is
