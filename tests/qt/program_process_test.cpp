@@ -1,7 +1,8 @@
 // The real program as a process, for what only a whole process shows: killed with kill -9 while a drawing is
-// open, the next start opens that drawing again and finds no temporary file of the cut-short session; a
-// FIFO as the first recent drawing is refused at once instead of hanging the start. Every child is given a
-// deadline and killed when it passes it, so a hang fails the test instead of stalling the run.
+// open (or at any moment of its start), the next start opens that drawing again and finds no temporary file
+// of the cut-short session; a FIFO as the first recent drawing is refused at once instead of hanging the
+// start. Every child is given a deadline and killed when it passes it, so a hang fails the test instead of
+// stalling the run.
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +113,23 @@ TEST_F(ProgramProcessTest, KilledWithADrawingOpenTheNextStartOpensItAgain) {
                                    "expect file DWGS/First.BMS.tmpQ1w2E3 absent\n"),
               0)
         << Output(Home.Path);
+}
+
+// Killed at any moment of its start, while it reads its settings, opens the drawing and writes the files of
+// an open drawing: the list on disk is each time one that opens First again.
+TEST_F(ProgramProcessTest, AKillAtAnyMomentOfTheStartLeavesTheListWhole) {
+    const fs::path dwgs = Home.Path / "DWGS";
+    fs::copy_file(dwgs / "Sample House.BMS", dwgs / "First.BMS");
+    const std::string list = "5 12 0 0 FirstSample House";
+    test::WriteFile(Home.Path / "CFG" / "LASTFILES.CFG", list);
+    for (const auto delay : {0ms, 30ms, 60ms, 100ms, 150ms, 200ms, 300ms, 450ms}) {
+        SCOPED_TRACE(delay.count());
+        const pid_t window = StartVelmora(Home.Path, {});
+        std::this_thread::sleep_for(delay);
+        ::kill(window, SIGKILL);
+        WaitFor(window, 10s);
+        EXPECT_EQ(test::ReadFile(Home.Path / "CFG" / "LASTFILES.CFG"), list);
+    }
 }
 
 TEST_F(ProgramProcessTest, AFifoAsTheFirstRecentDrawingIsRefusedAtOnce) {
