@@ -51,7 +51,11 @@ bool Load(AppState& state, const fs::path& in) {
         std::cerr << in.string() << ": cannot be read\n";
         return false;
     }
-    TakeUnitsOfDrawing(state, *text);
+    const DrawingPlacement placement = PlacementOf(state, *text);
+    // The stored coordinates do not depend on the sheet they are read with; a wrong sheet setting is only
+    // worth a word, and the home folder is left as it is.
+    if (!placement.SheetRead.Problem.empty()) std::cerr << "note: " << placement.SheetRead.Problem << "\n";
+    TakePlacement(state, placement);
     DrawingHeader header;
     if (auto fault = ParseDrawing(*text, state.Shift(), state.DrawingObjects, header)) {
         std::cerr << in.string() << ":" << fault->Line << ": " << fault->Message << "\n";
@@ -65,24 +69,42 @@ const char* KindName(int kind) {
     auto cls = ClassOfKind(kind);
     if (!cls) return "unknown";
     switch (*cls) {
-    case ObjClass::Line: return kind == 1 ? "plain line" : kind == 11 ? "construction line" : "styled line";
-    case ObjClass::Arc: return "arc";
+    case ObjClass::Line:
+        return kind == 1 ? "plain line" : kind == 11 ? "construction line" : "styled line";
+    case ObjClass::Arc:
+        return "arc";
     case ObjClass::Text:
-        return kind == 4 ? "text" : kind == 24 ? "line text" : kind == 34 ? "dimension text" : kind == 37 ? "plan title"
-                                                                                                         : "label text";
-    case ObjClass::Ellipse: return "ellipse";
-    case ObjClass::Circle: return "circle";
-    case ObjClass::Rndrect: return "rounded rectangle";
-    case ObjClass::Extwall: return "external wall";
-    case ObjClass::Inwall: return "internal wall";
-    case ObjClass::Arrow: return "arrow";
-    case ObjClass::Dimens: return "dimension";
-    case ObjClass::Room: return kind == 29500 ? "plan room" : "design room";
-    case ObjClass::Window: return "window record";
-    case ObjClass::Door: return "door record";
-    case ObjClass::Poly: return kind == 2000 ? "mask polygon" : "polygon";
-    case ObjClass::Info: return "floor record";
-    case ObjClass::Base: break;
+        return kind == 4    ? "text"
+               : kind == 24 ? "line text"
+               : kind == 34 ? "dimension text"
+               : kind == 37 ? "plan title"
+                            : "label text";
+    case ObjClass::Ellipse:
+        return "ellipse";
+    case ObjClass::Circle:
+        return "circle";
+    case ObjClass::Rndrect:
+        return "rounded rectangle";
+    case ObjClass::Extwall:
+        return "external wall";
+    case ObjClass::Inwall:
+        return "internal wall";
+    case ObjClass::Arrow:
+        return "arrow";
+    case ObjClass::Dimens:
+        return "dimension";
+    case ObjClass::Room:
+        return kind == 29500 ? "plan room" : "design room";
+    case ObjClass::Window:
+        return "window record";
+    case ObjClass::Door:
+        return "door record";
+    case ObjClass::Poly:
+        return kind == 2000 ? "mask polygon" : "polygon";
+    case ObjClass::Info:
+        return "floor record";
+    case ObjClass::Base:
+        break;
     }
     return "unknown";
 }
@@ -90,14 +112,16 @@ const char* KindName(int kind) {
 int Info(AppState& state, const fs::path& in) {
     if (!Load(state, in)) return ExitDamaged;
     std::map<int, int> perKind;
-    for (const auto& obj : state.DrawingObjects) ++perKind[obj->Kind];
+    for (const auto& obj : state.DrawingObjects)
+        ++perKind[obj->Kind];
     std::cout << "file: " << in.string() << "\n"
               << "objects: " << state.DrawingObjects.ObjectCount() << "\n"
               << "design rooms: " << state.DesignRoomCount << "\n"
               << "marks: " << state.MarkCount << "\n"
               << "measuring system: " << (state.MetricFlag == 1 ? "metric" : "feet and inches") << "\n"
               << "next element number: " << state.NextElementNo << "\n";
-    for (auto [kind, count] : perKind) std::cout << "kind " << kind << " (" << KindName(kind) << "): " << count << "\n";
+    for (auto [kind, count] : perKind)
+        std::cout << "kind " << kind << " (" << KindName(kind) << "): " << count << "\n";
     return 0;
 }
 

@@ -9,12 +9,12 @@
 
 namespace velmora {
 
-CoordShift CoordShift::ForSheet(std::int32_t sheetWidth, std::int32_t sheetHeight, std::int32_t unitsPerLogical) {
+CoordShift CoordShift::ForSheet(std::int32_t sheetWidth, std::int32_t sheetHeight,
+                                std::int32_t unitsPerLogical) {
     const auto half = [unitsPerLogical](std::int32_t side) {
         const std::int64_t v = std::int64_t{side} * unitsPerLogical / 2;
-        return static_cast<std::int32_t>(
-            std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
-                                     std::numeric_limits<std::int32_t>::max()));
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
+                                                                  std::numeric_limits<std::int32_t>::max()));
     };
     return {half(sheetWidth), half(sheetHeight)};
 }
@@ -103,7 +103,8 @@ public:
     void Kind(std::int32_t& f) {
         N(f);
         if (!Failed() && f != Expected)
-            Fail("record kind " + std::to_string(f) + " differs from its kind line " + std::to_string(Expected));
+            Fail("record kind " + std::to_string(f) + " differs from its kind line " +
+                 std::to_string(Expected));
     }
     void N(std::int32_t& f) {
         if (Failed()) return;
@@ -119,7 +120,8 @@ public:
             ++P;
         }
         if (P == digits || (P != End && !IsSeparator(*P))) {
-            while (P != End && !IsSeparator(*P)) ++P;
+            while (P != End && !IsSeparator(*P))
+                ++P;
             return Fail("'" + Excerpt(start, P) + "' where a number belongs");
         }
         if (*start == '-') v = -v;
@@ -131,7 +133,8 @@ public:
     void VertexCount(std::int32_t& f) {
         N(f);
         if (Failed()) return;
-        if (f < 0) Fail("vertex count " + std::to_string(f) + " is negative");
+        if (f < 0)
+            Fail("vertex count " + std::to_string(f) + " is negative");
         else if (f > TPolyobj::MaxVertices)
             Fail(std::to_string(f) + " vertices, more than " + std::to_string(TPolyobj::MaxVertices));
         // The record's vertex loop runs on this count even after a fault: a refused count must not walk it
@@ -143,16 +146,19 @@ public:
         N(n);
         if (Failed()) return;
         if (n < 0 || static_cast<std::size_t>(n) > maxLen)
-            return Fail("string length " + std::to_string(n) + " is beyond its field of " + std::to_string(maxLen));
+            return Fail("string length " + std::to_string(n) + " is beyond its field of " +
+                        std::to_string(maxLen));
         Pending[PendingCount++] = {&s, static_cast<std::size_t>(n)};
     }
     void Str(std::string& s) {
         if (Failed()) return;
         const std::size_t n = PendingLength(s);
         if (!InStrings) {
-            // Exactly the one blank the writer puts before the strings: a string may itself begin with blanks.
+            // Exactly the one blank the writer puts before the strings: a string may itself begin with
+            // blanks.
             InStrings = true;
-            if (P != End && *P == ' ') ++P;
+            if (P != End && *P == ' ')
+                ++P;
             else if (!(n == 0 && AllPendingEmpty() && (P == End || *P == '\r' || *P == '\n')))
                 return Fail("the blank before the strings is missing");
         }
@@ -168,9 +174,11 @@ public:
         if (P != End && *P == '\r') ++P;
         if (P != End && *P != '\n') {
             const char* start = P;
-            while (P != End && *P != '\n' && *P != '\r') ++P;
-            return Fail(InStrings ? "the strings are longer than their lengths say ('" + Excerpt(start, P) + "')"
-                                  : "'" + Excerpt(start, P) + "' after the last number of the line");
+            while (P != End && *P != '\n' && *P != '\r')
+                ++P;
+            return Fail(InStrings
+                            ? "the strings are longer than their lengths say ('" + Excerpt(start, P) + "')"
+                            : "'" + Excerpt(start, P) + "' after the last number of the line");
         }
         if (P != End) ++P, ++Line;
         InStrings = false;
@@ -183,7 +191,8 @@ private:
         return std::string(from, std::min<std::size_t>(static_cast<std::size_t>(to - from), 24));
     }
     void SkipBlanks() {
-        while (P != End && (*P == ' ' || *P == '\t')) ++P;
+        while (P != End && (*P == ' ' || *P == '\t'))
+            ++P;
     }
     void Shifted(std::int32_t& f, std::int32_t shift) {
         N(f);
@@ -218,6 +227,41 @@ private:
     int PendingCount = 0;
     std::optional<ParseError> Error;
 };
+
+// Moves the sheet-relative fields of one record by (Dx, Dy); with Apply off it only checks that they would
+// stay in range. Every other field of the record is left alone.
+class RecordMover {
+public:
+    RecordMover(std::int64_t dx, std::int64_t dy, bool apply) : Dx(dx), Dy(dy), Apply(apply) {}
+
+    template <class... A> void Kind(A&&...) {}
+    template <class... A> void N(A&&...) {}
+    template <class... A> void VertexCount(A&&...) {}
+    template <class... A> void Len(A&&...) {}
+    template <class... A> void Str(A&&...) {}
+    void EndLine() {}
+    void X(std::int32_t& f) { Move(f, Dx); }
+    void Y(std::int32_t& f) { Move(f, Dy); }
+    bool Fits = true;
+
+private:
+    void Move(std::int32_t& f, std::int64_t d) {
+        const std::int64_t v = f + d;
+        if (!FitsInt32(v))
+            Fits = false;
+        else if (Apply)
+            f = static_cast<std::int32_t>(v);
+    }
+
+    std::int64_t Dx, Dy;
+    bool Apply;
+};
+
+bool HasStorableVertices(const TObj& obj) {
+    if (obj.Class() != ObjClass::Poly) return true;
+    const int n = static_cast<const TPolyobj&>(obj).VertexCount;
+    return n >= 0 && n <= TPolyobj::MaxVertices;
+}
 
 } // namespace
 
@@ -256,6 +300,19 @@ bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift s
     return true;
 }
 
+bool MoveToShift(TFlist& list, CoordShift from, CoordShift to) {
+    const std::int64_t dx = std::int64_t{to.OX} - from.OX, dy = std::int64_t{to.OY} - from.OY;
+    if (dx == 0 && dy == 0) return true;
+    // Decide, then change: a list that cannot follow keeps every object where it was.
+    RecordMover check(dx, dy, false);
+    for (const auto& obj : list)
+        if (!HasStorableVertices(*obj) || !VisitRecord(*obj, check) || !check.Fits) return false;
+    RecordMover move(dx, dy, true);
+    for (int i = 0; i < list.ObjectCount(); ++i)
+        VisitRecord(*list.At(i), move);
+    return true;
+}
+
 std::optional<ParseError> ParseDrawing(std::string_view data, CoordShift shift, TFlist& list,
                                        DrawingHeader& header) {
     RecordReader r(data, shift);
@@ -291,7 +348,8 @@ std::optional<ParseError> ParseDrawing(std::string_view data, CoordShift shift, 
         read.Append(std::move(obj));
     }
     if (!r.OnlyBlanksLeft())
-        return ParseError{r.LineNo(), "more objects than the " + std::to_string(count) + " its header counts"};
+        return ParseError{r.LineNo(),
+                          "more objects than the " + std::to_string(count) + " its header counts"};
     list.Swap(read);
     header = h;
     return std::nullopt;
@@ -305,14 +363,16 @@ FileResult ReadDrawingFile(const std::filesystem::path& path, CoordShift shift, 
     auto data = ReadWholeFile(path);
     if (!data) return {FileStatus::Missing, path.string() + ": cannot be read"};
     if (auto fault = ParseDrawing(*data, shift, list, header))
-        return {FileStatus::Damaged, path.string() + ":" + std::to_string(fault->Line) + ": " + fault->Message};
+        return {FileStatus::Damaged,
+                path.string() + ":" + std::to_string(fault->Line) + ": " + fault->Message};
     return {};
 }
 
-FileResult WriteDrawingFile(const std::filesystem::path& path, const TFlist& list, const DrawingHeader& header,
-                            CoordShift shift) {
+FileResult WriteDrawingFile(const std::filesystem::path& path, const TFlist& list,
+                            const DrawingHeader& header, CoordShift shift) {
     std::string text, error;
-    if (!FormatDrawing(list, header, shift, text, error)) return {FileStatus::Unwritable, path.string() + ": " + error};
+    if (!FormatDrawing(list, header, shift, text, error))
+        return {FileStatus::Unwritable, path.string() + ": " + error};
     if (!WriteFileAtomic(path, text, error)) return {FileStatus::Unwritable, error};
     return {};
 }

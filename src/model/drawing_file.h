@@ -27,8 +27,16 @@ struct DrawingHeader {
 struct CoordShift {
     std::int32_t OX = 0;
     std::int32_t OY = 0;
-    static CoordShift ForSheet(std::int32_t sheetWidth, std::int32_t sheetHeight, std::int32_t unitsPerLogical);
+    static CoordShift ForSheet(std::int32_t sheetWidth, std::int32_t sheetHeight,
+                               std::int32_t unitsPerLogical);
+    bool operator==(const CoordShift&) const = default;
 };
+
+// Moves a list read with one shift to another: every field the file stores relative to the sheet changes by
+// the difference, exactly as writing the list with `from` and reading it back with `to` would, so that the
+// coordinates the file stores stay what they are. False, with nothing moved, when a coordinate would leave
+// the 32-bit range or an object has no record the file could hold.
+bool MoveToShift(TFlist& list, CoordShift from, CoordShift to);
 
 struct ParseError {
     int Line = 0;
@@ -55,7 +63,7 @@ struct FileResult {
 FileResult ReadDrawingFile(const std::filesystem::path& path, CoordShift shift, TFlist& list,
                            DrawingHeader& header);
 // Saves atomically: the old file stays as it was unless the whole new one was written.
-FileResult WriteDrawingFile(const std::filesystem::path& path, const TFlist& list, const DrawingHeader& header,
-                            CoordShift shift);
+FileResult WriteDrawingFile(const std::filesystem::path& path, const TFlist& list,
+                            const DrawingHeader& header, CoordShift shift);
 
 } // namespace velmora
