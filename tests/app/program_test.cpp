@@ -117,15 +117,23 @@ TEST_F(ProgramTest, TimerWithoutAUsableFirstEntryLeavesTheFrameEmpty) {
     }
 }
 
+// The file is refused before anything of it is taken: not its measuring system (an imperial header here),
+// not the sheet or the overlays that opening it would reset.
 TEST_F(ProgramTest, DamagedDrawingIsReportedAndLeftAsItWas) {
-    const std::string broken = "7 0 0 1 1\r\n120 32000 1 0 0 0 this is not a record\r\n";
+    const std::string broken = "7 0 0 0 0 1\r\n120 32000 1 0 0 0 this is not a record\r\n";
     WriteFile(Home.Path / "DWGS" / "Broken.BMS", broken);
+    WriteFile(Cfg("OVERLAY.CFG"), "0 1 0 0 0 0 0");
     SetRecent("6 0 0 0 Broken");
+    const int sheetWidth = State.SheetWidth, sheetHeight = State.SheetHeight;
     StartAndRunTimer();
     EXPECT_NE(Ui.LastMessage().find("Broken"), std::string::npos) << Ui.LastMessage();
-    EXPECT_NE(Ui.LastMessage(), "no drawing of that name");
+    EXPECT_NE(Ui.LastMessage().find("(line 2: "), std::string::npos) << Ui.LastMessage();
     EXPECT_FALSE(Ui.HasDrawingWindow());
     EXPECT_EQ(ReadFile(Home.Path / "DWGS" / "Broken.BMS"), broken);
+    EXPECT_EQ(State.MetricFlag, 1);
+    EXPECT_EQ(State.UnitsPerLogical, 5);
+    EXPECT_EQ(std::pair(State.SheetWidth, State.SheetHeight), std::pair(sheetWidth, sheetHeight));
+    EXPECT_EQ(Setting("OVERLAY.CFG"), "0 1 0 0 0 0 0");
 }
 
 // The file's coordinates are relative to the sheet of its own measuring system: an imperial drawing opened
