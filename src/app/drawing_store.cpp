@@ -86,7 +86,10 @@ void TakeUnitsOfDrawing(AppState& state, std::string_view fileText) {
 
 BoundedSettings ReadSheetSize(AppState& state) {
     BoundedSettings read = ReadSheetSetting(state.HomePath, state.MetricFlag);
-    if (read.Usable()) state.MoveSheet(SheetOf(read).Width, SheetOf(read).Height);
+    if (read.Usable()) {
+        const SheetSize sheet = SheetOf(read);
+        state.MoveSheet(sheet.Width, sheet.Height);
+    }
     return read;
 }
 

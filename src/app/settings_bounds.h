@@ -14,7 +14,7 @@ namespace velmora {
 
 class Ui;
 
-// Sides of the sheet, in logical units: from half a metre to five kilometres of drawing.
+// Sides of the sheet, in logical units: from half a metre to five kilometres of a metric drawing.
 inline constexpr int MinSheetSide = 100;
 inline constexpr int MaxSheetSide = 1000000;
 // Zoom factors (logical units per pixel) the mapping can show.
