@@ -165,7 +165,9 @@ OpenOutcome OpenPreparedDrawing(Program& program, const std::string& name, OpenS
     s.CurrentView = plan ? ViewGround : ViewLayout;
     s.LayoutGridOn = plan ? 0 : 1;
     s.DrawingReady = 2;
-    FinishOpening(s, ui, carried ? nullptr : &*text);
+    // While a guided sequence runs the window leaves the list empty: then the list is no longer the file.
+    const bool listIsFile = !carried && s.WizardSequence <= 0;
+    FinishOpening(s, ui, listIsFile ? &*text : nullptr);
     return OpenOutcome::Opened;
 }
 
