@@ -7,8 +7,11 @@
 //
 // The home folder is a copy of the shipped one under $VELMORA_BENCH_DIR (else the system's temporary
 // folder), with the drawing as DWGS/BENCH<objects>.BMS, left there so a whole-process run can open the
-// same file:
-//   build/velmora --headless --home $VELMORA_BENCH_DIR/open-home --script open.vms
+// same file, start-up to the first painted window, with the drawing the only recent one:
+//   H=$VELMORA_BENCH_DIR/open-home
+//   printf '12 0 0 0 BENCH1000000' > $H/CFG/LASTFILES.CFG
+//   printf 'expect caption "BENCH1000000.PLN"\n' > open.vms
+//   time build/velmora --headless --home $H --script open.vms
 #include "drawing_generator.h"
 
 #include "app/drawing_open.h"
