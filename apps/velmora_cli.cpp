@@ -52,7 +52,11 @@ bool Load(AppState& state, const fs::path& in) {
         std::cerr << in.string() << ": " << failure.Reason << "\n";
         return false;
     }
-    TakeUnitsOfDrawing(state, *text);
+    const DrawingPlacement placement = PlacementOf(state, *text);
+    // The stored coordinates do not depend on the sheet they are read with; a wrong sheet setting is only
+    // worth a word, and the home folder is left as it is.
+    if (!placement.SheetRead.Problem.empty()) std::cerr << "note: " << placement.SheetRead.Problem << "\n";
+    TakePlacement(state, placement);
     DrawingHeader header;
     if (auto fault = ParseDrawing(*text, state.Shift(), state.DrawingObjects, header)) {
         std::cerr << in.string() << ":" << fault->Line << ": " << fault->Message << "\n";

@@ -18,6 +18,14 @@ void AppState::TakeHeader(const DrawingHeader& h) {
     NextElementNo = h.NextElementNo;
 }
 
+bool AppState::MoveSheet(int width, int height) {
+    const CoordShift to = CoordShift::ForSheet(width, height, UnitsPerLogical);
+    if (!MoveToShift(DrawingObjects, Shift(), to)) return false;
+    SheetWidth = width;
+    SheetHeight = height;
+    return true;
+}
+
 void AppState::ResetViewFrame() {
     ZoomState = 2;
     DefaultZoom = 1;

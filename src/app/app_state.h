@@ -54,7 +54,7 @@ struct AppState {
     int DefaultZoom = 5;
     int ViewOrgX = 0, ViewOrgY = 0;
     int ViewExtX = 624, ViewExtY = 346;
-    int SheetWidth = 5000, SheetHeight = 2500;
+    int SheetWidth = 20000, SheetHeight = 12500; // the metric sheet the home folder ships
     int ZoomState = 0;
     float SiteZoom = 5.0f;
 
@@ -85,6 +85,11 @@ struct AppState {
     void TakeHeader(const DrawingHeader& h);
     // The coordinate shift of the drawing file for the current sheet and units.
     CoordShift Shift() const { return CoordShift::ForSheet(SheetWidth, SheetHeight, UnitsPerLogical); }
+    // Changes the sheet with the drawing on it. The file stores coordinates relative to the sheet's centre
+    // and the list holds them absolute, so the list moves with the centre, as reading the file again would
+    // move it: a window that changes shape never changes what a save writes. False, with the sheet and the
+    // list as they were, when an object would be moved out of the 32-bit range.
+    bool MoveSheet(int width, int height);
     // The view frame of a window about to open: normal size, the start-up extent at the origin.
     void ResetViewFrame();
     // Sets UnitsPerLogical and DefaultZoom from MetricFlag.

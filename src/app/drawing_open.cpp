@@ -44,9 +44,16 @@ void TakeZoomStyle(AppState& s, int kind) {
 }
 
 // After the window is up: the checkpoint that "do not keep changes" returns to, the save state of the
-// session and the extent of the normal view.
-void FinishOpening(AppState& s, Ui& ui) {
-    WriteDrawing(s, ui, ModeCheckpoint);
+// session and the extent of the normal view. While the list is still what the file said (fileText, the
+// file as it was read), the checkpoint is the file's own text: the same drawing, without formatting the
+// whole list once more.
+void FinishOpening(AppState& s, Ui& ui, const std::string* fileText) {
+    if (fileText) {
+        std::string error;
+        ReportWrite(ui, WriteFileAtomic(DrawingFilePath(s, ModeCheckpoint), *fileText, error), error);
+    } else {
+        WriteDrawing(s, ui, ModeCheckpoint);
+    }
     ui.SetPanel(0, "GUIDE: press F1 for HELP");
     const auto save = ReadSettingsInts(s.HomePath, "SAVE.CFG", 1);
     s.SaveState = save && (*save)[0] == 2 ? 2 : 0;
@@ -54,14 +61,9 @@ void FinishOpening(AppState& s, Ui& ui) {
     ReportWrite(ui, WriteSettingsLine(s.HomePath, "ZOOM.CFG", error, "%d %d", s.ViewExtX, s.ViewExtY), error);
 }
 
-// The reader names the file by its full path; the user knows the drawing by its name.
-std::string DamagedMessage(const std::string& name, const std::filesystem::path& file,
-                           const std::string& fault) {
-    std::string where = fault;
-    const std::string prefix = file.string() + ":";
-    if (where.rfind(prefix, 0) == 0) where = "line " + where.substr(prefix.size());
-    return "the drawing " + name + " is damaged and cannot be opened (" + where +
-           ") - the file is left as it is";
+std::string DamagedMessage(const std::string& name, const ParseError& fault) {
+    return "the drawing " + name + " is damaged and cannot be opened (line " + std::to_string(fault.Line) +
+           ": " + fault.Message + ") - the file is left as it is";
 }
 
 // A FIFO, a device or a directory under a drawing's name, or a file far too large to be one, is refused at
@@ -94,7 +96,7 @@ bool IsUsableDrawingName(const std::string& name) {
     return true;
 }
 
-bool OpenDrawingWindow(Program& program, int kind, const std::string& suffix) {
+bool OpenDrawingWindow(Program& program, int kind, const std::string& suffix, TFlist* drawing) {
     AppState& s = program.State();
     Ui& ui = program.GetUi();
     program.CloseDrawingWindow();
@@ -103,15 +105,19 @@ bool OpenDrawingWindow(Program& program, int kind, const std::string& suffix) {
     if (kind >= KindStopsAfterEmptying) return false;
     if (kind == 0 || kind == 2) InstallTool(s, ui, ModePick);
     s.WindowTitle = s.DrawingName + suffix;
-    program.OpenDrawingWindow();
+    // The list is filled below, once: the window's own read of the working file would only be thrown away.
+    program.OpenDrawingWindow(false);
     if (!ui.HasDrawingWindow() || !program.Window()) {
         ui.Message("", "Error: cannot create that file", MessageKind::Error);
         return false;
     }
     s.DrawingObjects.Clear();
     if (s.WizardSequence <= 0) {
-        const FileResult r = LoadDrawing(s, ModeWorking);
-        if (!r.Ok()) ui.Message("", r.Message, MessageKind::Error);
+        if (drawing) {
+            s.DrawingObjects.Swap(*drawing);
+        } else if (const FileResult r = LoadDrawing(s, ModeWorking); !r.Ok()) {
+            ui.Message("", r.Message, MessageKind::Error);
+        }
     }
     ui.SetPanel(0, "GUIDE: press F1 for HELP");
     s.DrawingReady = 2;
@@ -140,34 +146,42 @@ OpenOutcome OpenPreparedDrawing(Program& program, const std::string& name, OpenS
     if (!IsUsableDrawingName(name)) return NoDrawing(ui);
     s.DrawingName = name;
     s.DrawingReady = 1;
+    // The file is read and parsed once; the list it gives is the one the window opens on. Nothing of the
+    // state changes before the file has been read whole, so a refused file leaves everything as it was.
     const std::filesystem::path file = DrawingFilePath(s, ModeWorking, true);
     ReadFailure failure;
     const std::optional<std::string> text = ReadWholeFile(file, DrawingReadLimit, &failure);
     if (!text && failure.Missing) return NoDrawing(ui);
     if (!text) return Refused(ui, name, file, failure.Reason);
-    TakeUnitsOfDrawing(s, *text);
-    std::string error;
-    ReportWrite(ui, WriteOverlayFile(s.HomePath, OverlayFlags{}, error), error);
-    const FileResult loaded = LoadDrawing(s, ModeWorking);
-    if (loaded.Status == FileStatus::Damaged) {
-        ui.Message("", DamagedMessage(name, DrawingFilePath(s, ModeWorking, true), loaded.Message),
-                   MessageKind::Error);
+    const DrawingPlacement placement = PlacementOf(s, *text);
+    TFlist drawing;
+    DrawingHeader header = s.Header();
+    if (const auto fault = ParseDrawing(*text, placement.Shift(), drawing, header)) {
+        ui.Message("", DamagedMessage(name, *fault), MessageKind::Error);
         return OpenOutcome::Damaged;
     }
-    if (!loaded.Ok() || s.DrawingObjects.ObjectCount() == 0) return NoDrawing(ui);
+    if (drawing.ObjectCount() == 0) return NoDrawing(ui);
+    TakePlacement(s, placement);
+    SettleSettingProblem(s.HomePath, MetricTwinName("DWGSIZE", s.MetricFlag), placement.SheetRead, ui);
+    s.TakeHeader(header);
+    std::string error;
+    ReportWrite(ui, WriteOverlayFile(s.HomePath, OverlayFlags{}, error), error);
 
-    const bool plan = HasPlan(s.DrawingObjects, source);
+    const bool plan = HasPlan(drawing, source);
     s.CurrentView = plan ? ViewGround : ViewLayout;
     s.SetUnitsFromMetricFlag();
     s.ZoomFactor = static_cast<float>(s.DefaultZoom);
-    if (!OpenDrawingWindow(program, 0, plan ? ".PLN" : ".LYT")) return OpenOutcome::NoWindow;
+    if (!OpenDrawingWindow(program, 0, plan ? ".PLN" : ".LYT", &drawing)) return OpenOutcome::NoWindow;
     s.DrawingReady = 0;
     ClaimUndoRing(s);
-    if (plan && CarryDesignRoomsToPlan(s.DrawingObjects) > 0) WriteDrawing(s, ui, ModeWorking);
+    const bool carried = plan && CarryDesignRoomsToPlan(s.DrawingObjects) > 0;
+    if (carried) WriteDrawing(s, ui, ModeWorking);
     s.CurrentView = plan ? ViewGround : ViewLayout;
     s.LayoutGridOn = plan ? 0 : 1;
     s.DrawingReady = 2;
-    FinishOpening(s, ui);
+    // While a guided sequence runs the window leaves the list empty: then the list is no longer the file.
+    const bool listIsFile = !carried && s.WizardSequence <= 0;
+    FinishOpening(s, ui, listIsFile ? &*text : nullptr);
     return OpenOutcome::Opened;
 }
 

@@ -11,6 +11,7 @@
 namespace velmora {
 
 class Program;
+class TFlist;
 
 // The guide line while no drawing is open: what the user can do next.
 inline constexpr const char* NoDrawingGuide =
@@ -35,7 +36,9 @@ bool IsUsableDrawingName(const std::string& name);
 // list. The zoom style follows ZOOMSTYLE.CFG (kind 2 always starts at normal size). The caption is
 // DrawingName + suffix; the list is read again from the working copy (left empty while a guided sequence
 // runs). False when no window could be made ("Error: cannot create that file") or for kinds of 100 and up.
-bool OpenDrawingWindow(Program& program, int kind, const std::string& suffix);
+// A caller that has just read the drawing passes it as drawing: the list takes it instead of reading the
+// working file again.
+bool OpenDrawingWindow(Program& program, int kind, const std::string& suffix, TFlist* drawing = nullptr);
 
 // The state a drawing is opened into: the window closed, no drawing usable (DrawingReady 1), the list
 // empty, the pick tool, the ground floor and the zoom of a fresh window.

@@ -2,6 +2,7 @@
 
 #include "app/settings_files.h"
 #include "model/file_io.h"
+#include "view/units.h"
 
 #include <charconv>
 
@@ -61,17 +62,35 @@ std::optional<int> PeekMetricFlag(std::string_view text) {
     return values[4];
 }
 
-void TakeUnitsOfDrawing(AppState& state, std::string_view fileText) {
-    if (const std::optional<int> metric = PeekMetricFlag(fileText)) state.MetricFlag = *metric;
-    state.SetUnitsFromMetricFlag();
-    ReadSheetSize(state);
+CoordShift DrawingPlacement::Shift() const {
+    return CoordShift::ForSheet(Sheet.Width, Sheet.Height, UnitsPerLogicalFor(MetricFlag));
 }
 
-void ReadSheetSize(AppState& state) {
-    if (const auto sheet = ReadSettingsInts(state.HomePath, MetricTwinName("DWGSIZE", state.MetricFlag), 2)) {
-        state.SheetWidth = (*sheet)[0];
-        state.SheetHeight = (*sheet)[1];
+DrawingPlacement PlacementOf(const AppState& state, std::string_view fileText) {
+    DrawingPlacement p;
+    p.MetricFlag = PeekMetricFlag(fileText).value_or(state.MetricFlag);
+    p.SheetRead = ReadSheetSetting(state.HomePath, p.MetricFlag);
+    p.Sheet = p.SheetRead.Usable() ? SheetOf(p.SheetRead) : SheetSize{state.SheetWidth, state.SheetHeight};
+    return p;
+}
+
+void TakePlacement(AppState& state, const DrawingPlacement& placement) {
+    state.MetricFlag = placement.MetricFlag;
+    state.SetUnitsFromMetricFlag();
+    state.MoveSheet(placement.Sheet.Width, placement.Sheet.Height);
+}
+
+void TakeUnitsOfDrawing(AppState& state, std::string_view fileText) {
+    TakePlacement(state, PlacementOf(state, fileText));
+}
+
+BoundedSettings ReadSheetSize(AppState& state) {
+    BoundedSettings read = ReadSheetSetting(state.HomePath, state.MetricFlag);
+    if (read.Usable()) {
+        const SheetSize sheet = SheetOf(read);
+        state.MoveSheet(sheet.Width, sheet.Height);
     }
+    return read;
 }
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "app/settings_bounds.h"
 #include "model/drawing_file.h"
 
 #include <filesystem>
@@ -34,13 +35,27 @@ FileResult LoadDrawing(AppState& state, int mode);
 // the header cannot be read.
 std::optional<int> PeekMetricFlag(std::string_view fileText);
 
-// A drawing's coordinates are relative to the centre of the sheet of its own measuring system: takes the
-// measuring system from the file's header, the units with it and the sheet of DWGSIZEM.CFG or DWGSIZEI.CFG,
-// before the objects are read.
+// What a drawing file's coordinates are relative to: the sheet of its own measuring system (DWGSIZEM.CFG or
+// DWGSIZEI.CFG; the state's sheet when that file is missing), in the units of that system.
+struct DrawingPlacement {
+    int MetricFlag = 1;
+    SheetSize Sheet;
+    BoundedSettings SheetRead; // what the settings file held, with its problem if it was wrong
+    CoordShift Shift() const;
+};
+
+// The placement of a drawing file's text, from its header and the settings, touching nothing: the file can
+// be read with it and refused without a trace.
+DrawingPlacement PlacementOf(const AppState& state, std::string_view fileText);
+// Takes the measuring system, the units and the sheet of a placement (the list moves with the sheet).
+void TakePlacement(AppState& state, const DrawingPlacement& placement);
+
+// Both, for a drawing file about to be read into an empty list.
 void TakeUnitsOfDrawing(AppState& state, std::string_view fileText);
 
-// The sheet of the state's measuring system from DWGSIZEM.CFG or DWGSIZEI.CFG; kept as it is when the file
-// cannot be read.
-void ReadSheetSize(AppState& state);
+// The sheet of the state's measuring system from DWGSIZEM.CFG or DWGSIZEI.CFG, the list moved with it; kept
+// as it is when the file is missing. Returns the read, whose Problem says when the file held no usable sheet
+// (the default sheet is taken then).
+BoundedSettings ReadSheetSize(AppState& state);
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #include "app/home_folder.h"
 
+#include "app/settings_files.h"
+
 #include <cstdlib>
 #include <system_error>
 
@@ -61,15 +63,30 @@ bool CopyTreeIfMissing(const fs::path& templateDir, const fs::path& home, std::s
     return true;
 }
 
+// A one-line settings file always holds its line: an empty one is what a first start that failed while
+// copying (a full disk) leaves behind, and it would stay empty for good.
+bool LeftEmpty(const fs::path& from, const fs::path& to) {
+    const SettingsFile* file = FindSettingsFile(to.filename().string());
+    if (!file || file->Kind != SettingsKind::Line) return false;
+    std::error_code ec;
+    const auto size = fs::file_size(to, ec);
+    if (ec || size != 0 || !fs::is_regular_file(fs::symlink_status(to, ec))) return false;
+    const auto shipped = fs::file_size(from, ec);
+    return !ec && shipped > 0;
+}
+
 // The settings files of the template that CFG/ lacks, so an update's new settings reach an old home and a
-// settings file deleted by hand comes back with its default.
+// settings file deleted by hand comes back with its default; one left empty gets its default back too.
 bool CopyMissingSettings(const fs::path& templateDir, const fs::path& home, std::string& error) {
     std::error_code ec;
     const fs::path from = templateDir / "CFG";
     if (!fs::is_directory(from, ec)) return true;
     for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
         if (!it->is_regular_file(ec) || IsPlaceholder(it->path())) continue;
-        if (!CopyIfMissing(it->path(), home / "CFG" / it->path().filename(), error)) return false;
+        const fs::path target = home / "CFG" / it->path().filename();
+        std::error_code removed;
+        if (LeftEmpty(it->path(), target)) fs::remove(target, removed);
+        if (!CopyIfMissing(it->path(), target, error)) return false;
     }
     if (ec) return Fail(error, "cannot read the default settings in", from, ec);
     return true;

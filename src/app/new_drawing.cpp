@@ -78,10 +78,10 @@ void ResetDrawingState(AppState& s) {
 }
 
 // The units and the sheet of the measuring system chosen: the file's coordinates are relative to it.
-void TakeUnits(AppState& s) {
+void TakeUnits(AppState& s, Ui& ui) {
     s.SetUnitsFromMetricFlag();
     s.ZoomFactor = static_cast<float>(s.DefaultZoom);
-    ReadSheetSize(s);
+    SettleSettingProblem(s.HomePath, MetricTwinName("DWGSIZE", s.MetricFlag), ReadSheetSize(s), ui);
 }
 
 // Writes the drawing as its six floor records, and the same as the checkpoint, so that going back to the
@@ -179,7 +179,7 @@ void CmFilenewExecute(Program& program) {
     s.DrawingName = choice->Name;
     InstallMethodTool(s, ui, choice->Method);
     ResetDrawingState(s);
-    TakeUnits(s);
+    TakeUnits(s, ui);
     std::error_code ec;
     const bool madeTheFile = !std::filesystem::exists(DrawingFilePath(s, ModeWorking), ec);
     if (!WriteFloorRecords(s, ui)) return RefuseNewDrawing(s, ui, left, false);

@@ -65,10 +65,10 @@ void Program::Scrolled(bool vertical, ScrollRequest request, int thumbPos) {
     if (Child) Child->OnScroll(vertical, request, thumbPos);
 }
 
-void Program::OpenDrawingWindow() {
+void Program::OpenDrawingWindow(bool readWorkingFile) {
     CloseDrawingWindow();
     U.OpenDrawingWindow(S.WindowTitle);
-    Child = std::make_unique<TMDIChild>(S, U);
+    Child = std::make_unique<TMDIChild>(S, U, readWorkingFile);
 }
 
 void Program::CloseDrawingWindow() {

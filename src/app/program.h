@@ -58,8 +58,9 @@ public:
     // The exit sequence; true when the frame may close.
     bool CloseRequested();
 
-    // Opening and closing the one drawing window.
-    void OpenDrawingWindow();
+    // Opening and closing the one drawing window. The window reads the working file as it opens unless the
+    // caller puts the drawing into the list itself.
+    void OpenDrawingWindow(bool readWorkingFile = true);
     void CloseDrawingWindow();
 
 private:

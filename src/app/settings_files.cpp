@@ -294,6 +294,92 @@ std::optional<std::vector<double>> ReadSettingsReals(const std::filesystem::path
     return ReadLeadingNumbers<double>(home, name, count, [](Scanner& in) { return in.Real(true); });
 }
 
+namespace {
+
+std::string ValuesText(std::span<const double> values) {
+    std::string out;
+    for (double v : values) {
+        if (!out.empty()) out += ' ';
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.10g", v);
+        out += buf;
+    }
+    return out;
+}
+
+std::string FileProblem(std::string_view name, const std::string& what, std::span<const double> defaults) {
+    return "the settings file CFG/" + std::string(name) + " " + what + " - the default " +
+           ValuesText(defaults) + " is used";
+}
+
+} // namespace
+
+std::int32_t BoundedSettings::Int(std::size_t i) const {
+    return static_cast<std::int32_t>(std::trunc(Values.at(i)));
+}
+
+BoundedSettings ReadBoundedSettings(const std::filesystem::path& home, std::string_view name,
+                                    std::span<const SettingRange> ranges, std::span<const double> defaults) {
+    BoundedSettings out;
+    if (!ReadSettingsText(home, name)) return out;
+    const auto read = ReadSettingsReals(home, name, ranges.size());
+    const std::vector<double> fallback(defaults.begin(), defaults.end());
+    if (!read) {
+        out.Status = SettingStatus::Unreadable;
+        out.Values = fallback;
+        out.Problem = FileProblem(name, "cannot be read", defaults);
+        return out;
+    }
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        const double v = (*read)[i];
+        if (v < ranges[i].Min || v > ranges[i].Max) {
+            out.Status = SettingStatus::OutOfRange;
+            out.Values = fallback;
+            out.Problem =
+                FileProblem(name,
+                            "holds " + ValuesText(*read) + ", outside " + ValuesText({&ranges[i].Min, 1}) +
+                                " to " + ValuesText({&ranges[i].Max, 1}),
+                            defaults);
+            return out;
+        }
+    }
+    out.Status = SettingStatus::Ok;
+    out.Values = *read;
+    return out;
+}
+
+bool WriteSettingsValues(const std::filesystem::path& home, std::string_view name,
+                         std::span<const double> values, std::string& error) {
+    const SettingsFile* file = FindSettingsFile(name);
+    std::string line;
+    std::size_t used = 0;
+    bool fits = file && file->Kind == SettingsKind::Line;
+    const std::string_view f = fits ? file->Format : std::string_view{};
+    for (std::size_t i = 0; fits && i < f.size();) {
+        std::size_t next = i;
+        const auto c = ConversionAt(f, i, next);
+        if (!c) {
+            line += f[i++];
+            continue;
+        }
+        fits = *c != Conv::String && used < values.size();
+        if (!fits) break;
+        char buf[48];
+        if (*c == Conv::Int)
+            std::snprintf(buf, sizeof buf, "%ld", static_cast<long>(values[used]));
+        else
+            std::snprintf(buf, sizeof buf, "%f", values[used]);
+        line += buf;
+        ++used;
+        i = next;
+    }
+    if (!fits || used != values.size()) {
+        error = "the values do not fit the settings file " + std::string(name);
+        return false;
+    }
+    return WriteSettingsText(home, name, line, error);
+}
+
 bool WriteSettingsText(const std::filesystem::path& home, std::string_view name, std::string_view text,
                        std::string& error) {
     return WriteFileAtomic(SettingsPath(home, name), WithCrLf(text), error);

@@ -80,6 +80,39 @@ std::optional<std::vector<std::int32_t>> ReadSettingsInts(const std::filesystem:
 std::optional<std::vector<double>> ReadSettingsReals(const std::filesystem::path& home, std::string_view name,
                                                      std::size_t count);
 
+// The range a settings value must lie in before the program uses it.
+struct SettingRange {
+    double Min = 0;
+    double Max = 0;
+};
+
+enum class SettingStatus { Ok, Missing, Unreadable, OutOfRange };
+
+// The leading numbers of a settings file, each held to its range.
+struct BoundedSettings {
+    SettingStatus Status = SettingStatus::Missing;
+    // The file's values when Ok; the defaults when the file is unreadable or holds a value out of its range;
+    // empty when the file is missing.
+    std::vector<double> Values;
+    // What was wrong, naming the settings file and the default used instead; empty when Ok or Missing.
+    std::string Problem;
+
+    bool Usable() const { return !Values.empty(); }
+    // Value i truncated toward zero (the ranges keep it within 32 bits).
+    std::int32_t Int(std::size_t i) const;
+};
+
+// Reads the first ranges.size() numbers of home/CFG/name (defaults holds one value per range). A missing file
+// gives nothing; a file that holds fewer readable numbers, or a value outside its range, gives the defaults
+// and a Problem to tell the user.
+BoundedSettings ReadBoundedSettings(const std::filesystem::path& home, std::string_view name,
+                                    std::span<const SettingRange> ranges, std::span<const double> defaults);
+
+// Writes values as home/CFG/name in the file's catalogue format (numbers only: "%d", "%ld", "%f", "%lf").
+// False, with error set, for a file of strings, a count that does not fit the format or a failed write.
+bool WriteSettingsValues(const std::filesystem::path& home, std::string_view name,
+                         std::span<const double> values, std::string& error);
+
 // Formats one line like printf and writes it atomically as home/CFG/name, every "\n" as CR LF. On failure
 // the old file is untouched and error says why.
 bool WriteSettingsLine(const std::filesystem::path& home, std::string_view name, std::string& error,

@@ -7,6 +7,7 @@
 #include "app/open_commands.h"
 #include "app/program.h"
 #include "app/recent_files.h"
+#include "app/settings_bounds.h"
 #include "app/settings_files.h"
 #include "app/undo_store.h"
 #include "tools/drawing_tool.h"
@@ -29,6 +30,24 @@ void TakeScreenColours(AppState& s) {
     }
 }
 
+// The guide line at the top (1) or bottom (3) in a COLORREF; the autoscroll switch 0, 1 or 2. The defaults
+// are the shipped lines.
+constexpr SettingRange GuideRanges[] = {{1, 3}, {0, 0xFFFFFF}};
+constexpr double GuideDefaults[] = {3, 12648447};
+constexpr SettingRange AutoscrollRanges[] = {{0, 2}};
+constexpr double AutoscrollDefaults[] = {0};
+
+// A settings file that start-up cannot do without: nothing when it is missing; the defaults, told and
+// written back, when it cannot be read or holds a value out of its range.
+std::optional<BoundedSettings> TakeStartSetting(const std::filesystem::path& home, std::string_view name,
+                                                std::span<const SettingRange> ranges,
+                                                std::span<const double> defaults, Ui& ui) {
+    BoundedSettings read = ReadBoundedSettings(home, name, ranges, defaults);
+    if (!read.Usable()) return std::nullopt;
+    SettleSettingProblem(home, name, read, ui);
+    return read;
+}
+
 } // namespace
 
 void Program::Start() {
@@ -40,21 +59,23 @@ void Program::Start() {
     TakeScreenColours(S);
 
     // Without the guide line's settings or the autoscroll switch the frame still works, but no drawing is
-    // opened behind the user's back.
-    const auto guide = ReadSettingsInts(S.HomePath, "GUIDE.CFG", 2);
+    // opened behind the user's back. A file that is there but cannot be read is no reason to stop: it
+    // gets its default back.
+    const auto guide = TakeStartSetting(S.HomePath, "GUIDE.CFG", GuideRanges, GuideDefaults, U);
     if (!guide) {
         U.Message("", CfgMissing, MessageKind::Error);
         return;
     }
-    GuidePos = (*guide)[0];
-    GuideCol = (*guide)[1];
+    GuidePos = guide->Int(0);
+    GuideCol = guide->Int(1);
     if (const auto save = ReadSettingsInts(S.HomePath, "SAVE.CFG", 1)) S.SaveState = (*save)[0];
-    const auto autoscroll = ReadSettingsInts(S.HomePath, "AUTOSCROLL.CFG", 1);
+    const auto autoscroll =
+        TakeStartSetting(S.HomePath, "AUTOSCROLL.CFG", AutoscrollRanges, AutoscrollDefaults, U);
     if (!autoscroll) {
         U.Message("", CfgMissing, MessageKind::Error);
         return;
     }
-    S.AutoscrollFlag = (*autoscroll)[0];
+    S.AutoscrollFlag = autoscroll->Int(0);
 
     S.RecentFiles = ReadRecentFiles(S.HomePath);
     ShowRecentFiles(U, *S.RecentFiles);

@@ -228,6 +228,41 @@ private:
     std::optional<ParseError> Error;
 };
 
+// Moves the sheet-relative fields of one record by (Dx, Dy); with Apply off it only checks that they would
+// stay in range. Every other field of the record is left alone.
+class RecordMover {
+public:
+    RecordMover(std::int64_t dx, std::int64_t dy, bool apply) : Dx(dx), Dy(dy), Apply(apply) {}
+
+    template <class... A> void Kind(A&&...) {}
+    template <class... A> void N(A&&...) {}
+    template <class... A> void VertexCount(A&&...) {}
+    template <class... A> void Len(A&&...) {}
+    template <class... A> void Str(A&&...) {}
+    void EndLine() {}
+    void X(std::int32_t& f) { Move(f, Dx); }
+    void Y(std::int32_t& f) { Move(f, Dy); }
+    bool Fits = true;
+
+private:
+    void Move(std::int32_t& f, std::int64_t d) {
+        const std::int64_t v = f + d;
+        if (!FitsInt32(v))
+            Fits = false;
+        else if (Apply)
+            f = static_cast<std::int32_t>(v);
+    }
+
+    std::int64_t Dx, Dy;
+    bool Apply;
+};
+
+bool HasStorableVertices(const TObj& obj) {
+    if (obj.Class() != ObjClass::Poly) return true;
+    const int n = static_cast<const TPolyobj&>(obj).VertexCount;
+    return n >= 0 && n <= TPolyobj::MaxVertices;
+}
+
 } // namespace
 
 bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift shift, std::string& out,
@@ -262,6 +297,19 @@ bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift s
             return false;
         }
     }
+    return true;
+}
+
+bool MoveToShift(TFlist& list, CoordShift from, CoordShift to) {
+    const std::int64_t dx = std::int64_t{to.OX} - from.OX, dy = std::int64_t{to.OY} - from.OY;
+    if (dx == 0 && dy == 0) return true;
+    // Decide, then change: a list that cannot follow keeps every object where it was.
+    RecordMover check(dx, dy, false);
+    for (const auto& obj : list)
+        if (!HasStorableVertices(*obj) || !VisitRecord(*obj, check) || !check.Fits) return false;
+    RecordMover move(dx, dy, true);
+    for (int i = 0; i < list.ObjectCount(); ++i)
+        VisitRecord(*list.At(i), move);
     return true;
 }
 

@@ -29,7 +29,14 @@ struct CoordShift {
     std::int32_t OY = 0;
     static CoordShift ForSheet(std::int32_t sheetWidth, std::int32_t sheetHeight,
                                std::int32_t unitsPerLogical);
+    bool operator==(const CoordShift&) const = default;
 };
+
+// Moves a list read with one shift to another: every field the file stores relative to the sheet changes by
+// the difference, exactly as writing the list with `from` and reading it back with `to` would, so that the
+// coordinates the file stores stay what they are. False, with nothing moved, when a coordinate would leave
+// the 32-bit range or an object has no record the file could hold.
+bool MoveToShift(TFlist& list, CoordShift from, CoordShift to);
 
 struct ParseError {
     int Line = 0;

@@ -10,12 +10,13 @@
 
 namespace velmora {
 
-TMDIChild::TMDIChild(AppState& state, Ui& ui) : S(state), U(ui), Alive(std::make_shared<TMDIChild*>(this)) {
+TMDIChild::TMDIChild(AppState& state, Ui& ui, bool readWorkingFile)
+    : S(state), U(ui), Alive(std::make_shared<TMDIChild*>(this)) {
     ReadColours();
     U.SetBackground(S.BackgroundColour);
     S.SetUnitsFromMetricFlag();
     if (S.ZoomState < ZoomShrunk) S.ZoomFactor = NormalZoom();
-    if (S.DrawingReady > 0) LoadWorkingFile();
+    if (readWorkingFile && S.DrawingReady > 0) LoadWorkingFile();
 }
 
 // The tool outlives the window when the drawing is closed; it must not keep a window that is gone.

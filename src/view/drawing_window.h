@@ -40,8 +40,8 @@ class TMDIChild {
 public:
     // Creation: the screen colours from CFG/CLR.CFG, the read-out reset, the units of the drawing and, when
     // a drawing is open, the list loaded from its working file ("Error: no file of that name" when that
-    // fails).
-    TMDIChild(AppState& state, Ui& ui);
+    // fails). A caller that already holds the drawing it opens the window on passes readWorkingFile false.
+    TMDIChild(AppState& state, Ui& ui, bool readWorkingFile = true);
     ~TMDIChild();
     TMDIChild(const TMDIChild&) = delete;
     TMDIChild& operator=(const TMDIChild&) = delete;

@@ -2,6 +2,7 @@
 // for the current view, when a view opens, the window is resized or the screen scale changes.
 #include "view/drawing_window.h"
 
+#include "app/settings_bounds.h"
 #include "app/settings_files.h"
 #include "view/units.h"
 
@@ -36,15 +37,14 @@ void TMDIChild::WriteZoomStat() {
 void TMDIChild::SetupView(int reason) {
     const int view = S.CurrentView;
     if (view >= 1 && view <= 5) return;
-    if (const auto sheet = ReadSettingsInts(S.HomePath, MetricTwinName("DWGSIZE", S.MetricFlag), 2)) {
-        S.SheetWidth = (*sheet)[0];
-        S.SheetHeight = (*sheet)[1];
-    }
+    const BoundedSettings stored = ReadSheetSetting(S.HomePath, S.MetricFlag);
+    SettleSettingProblem(S.HomePath, MetricTwinName("DWGSIZE", S.MetricFlag), stored, U);
+    SheetSize sheet = stored.Usable() ? SheetOf(stored) : SheetSize{S.SheetWidth, S.SheetHeight};
     S.SetUnitsFromMetricFlag();
     if (IsSitePlan(view)) {
-        if (const auto scale = ReadSettingsReals(S.HomePath, MetricTwinName("SCALEVIEW", S.MetricFlag), 2))
-            S.SiteZoom = static_cast<float>((*scale)[1]);
-        // A site zoom of 0 (a blank entry in the scale dialog of old) has no scale to show: normal size.
+        const BoundedSettings scale = ReadScaleSetting(S.HomePath, S.MetricFlag);
+        SettleSettingProblem(S.HomePath, MetricTwinName("SCALEVIEW", S.MetricFlag), scale, U);
+        if (scale.Usable()) S.SiteZoom = static_cast<float>(scale.Values[1]);
         S.ZoomFactor = S.SiteZoom > 0 ? S.SiteZoom : NormalZoom();
     }
     if (reason == 1) {
@@ -56,11 +56,19 @@ void TMDIChild::SetupView(int reason) {
     const Size c = U.ClientSize();
     // A window with no client area (minimised, or not laid out yet) has no proportions to take: the view
     // keeps its frame until the next resize.
-    if (c.Width <= 0 || c.Height <= 0) return;
+    if (c.Width <= 0 || c.Height <= 0) {
+        S.MoveSheet(sheet.Width, sheet.Height);
+        return;
+    }
     const ViewFrame ext = ExtentsForClient(c.Width, c.Height, S.ZoomFactor);
     S.ViewExtX = ext.ExtX;
     S.ViewExtY = ext.ExtY;
-    if (const auto height = SheetHeightForView(S.SheetWidth, Frame(), S.MetricFlag)) S.SheetHeight = *height;
+    // The sheet takes the window's proportions, within the sides a sheet may have; the drawing moves with
+    // the sheet's centre, so nothing the file stores changes with the shape of the window.
+    if (const auto height = SheetHeightForView(sheet.Width, Frame(), S.MetricFlag);
+        height && *height >= MinSheetSide && *height <= MaxSheetSide)
+        sheet.Height = *height;
+    S.MoveSheet(sheet.Width, sheet.Height);
     if (S.ZoomState < ZoomShrunk) {
         std::string error;
         WriteSettingsLine(S.HomePath, MetricTwinName("DWGSIZE", S.MetricFlag), error, "%ld %ld",

@@ -5,6 +5,7 @@
 #include "view/drawing_window.h"
 
 #include "app/drawing_store.h"
+#include "app/settings_bounds.h"
 #include "app/settings_files.h"
 #include "dialogs/scale_dialogs.h"
 #include "dialogs/zoom_style_dialog.h"
@@ -143,10 +144,11 @@ bool TMDIChild::ZoomShrinkToHalf() {
     // The extents of one window at normal size; a missing or unusable ZOOM.CFG is worked out from the client.
     const ViewFrame normal = ExtentsForClient(c.Width, c.Height, static_cast<float>(S.DefaultZoom));
     int a = normal.ExtX, b = normal.ExtY;
-    if (const auto stored = ReadSettingsInts(S.HomePath, "ZOOM.CFG", 2);
-        stored && (*stored)[0] > 0 && (*stored)[1] > 0) {
-        a = (*stored)[0];
-        b = (*stored)[1];
+    const BoundedSettings stored = ReadNormalExtentSetting(S.HomePath, a, b);
+    SettleSettingProblem(S.HomePath, "ZOOM.CFG", stored, U);
+    if (stored.Usable()) {
+        a = stored.Int(0);
+        b = stored.Int(1);
     }
     if (static_cast<float>(S.DefaultZoom) > S.ZoomFactor) {
         S.ViewExtX = a;
@@ -287,8 +289,9 @@ void TMDIChild::ScaleDrawingCommand() {
     const float previous = S.ZoomFactor;
     SaveWorkingCopy();
     const std::string file = MetricTwinName("SCALEVIEW", S.MetricFlag);
-    if (const auto scale = ReadSettingsReals(S.HomePath, file, 2))
-        S.SiteZoom = static_cast<float>((*scale)[1]);
+    const BoundedSettings scale = ReadScaleSetting(S.HomePath, S.MetricFlag);
+    SettleSettingProblem(S.HomePath, file, scale, U);
+    if (scale.Usable()) S.SiteZoom = static_cast<float>(scale.Values[1]);
     const int width = U.ClientSize().Width;
     const bool metric = S.MetricFlag == 1;
     DialogDescription d = metric ? TTScaledlg::Make(S.ZoomFactor, S.SiteZoom, width)
@@ -302,7 +305,8 @@ void TMDIChild::ScaleDrawingCommand() {
     const ScaleChoice choice = metric ? TTScaledlg::Result(d, S.ZoomFactor, S.SiteZoom)
                                       : TTScaleImpdlg::Result(d, S.ZoomFactor, S.SiteZoom);
     S.ZoomFactor = choice.ZoomFactor;
-    S.SiteZoom = choice.SiteZoom;
+    // A site scale the mapping cannot show (a pixel of kilometres) keeps the one there was.
+    if (choice.SiteZoom >= MinZoom && choice.SiteZoom <= MaxZoom) S.SiteZoom = choice.SiteZoom;
     std::string error;
     WriteSettingsLine(S.HomePath, file, error, "%f %f", static_cast<double>(S.ZoomFactor),
                       static_cast<double>(S.SiteZoom));

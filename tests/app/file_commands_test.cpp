@@ -49,20 +49,6 @@ bool StartsWithFloorRecords(const fs::path& file) {
     return true;
 }
 
-// The objects of a drawing file in world units, whatever sheet it was written on: a drawing's coordinates
-// are stored relative to the centre of the sheet, which follows the window's proportions.
-std::string WorldContent(const fs::path& file, const fs::path& sheetSettings) {
-    std::istringstream sheet(ReadFile(sheetSettings));
-    int w = 0, h = 0;
-    sheet >> w >> h;
-    TFlist list;
-    DrawingHeader header;
-    EXPECT_TRUE(ReadDrawingFile(file, CoordShift::ForSheet(w, h, 5), list, header).Ok()) << file;
-    test::TempDir dir;
-    EXPECT_TRUE(WriteDrawingFile(dir.Path / "world.BMS", list, header, CoordShift{}).Ok());
-    return ReadFile(dir.Path / "world.BMS");
-}
-
 // The program as a session script drives it, without a screen.
 class ProgramHost : public ScriptHost {
 public:
@@ -621,10 +607,10 @@ TEST_F(FileCommandsTest, ScriptNewGivesTheFloorRecordsFirst) {
 }
 
 TEST_F(FileCommandsTest, ScriptSaveAsLeavesTheOpenDrawingAndWritesAnIdenticalCopy) {
-    const std::string original = WorldContent(Dwg(Sample), Cfg("DWGSIZEM.CFG"));
+    const std::string original = ReadFile(Dwg(Sample));
     const ScriptResult r = RunSessionScript("save_as_copy");
     ASSERT_TRUE(r.Ok) << r.Message << "\n" << Transcript.str();
-    EXPECT_EQ(WorldContent(Dwg(Sample), Cfg("DWGSIZEM.CFG")), original);
+    EXPECT_EQ(ReadFile(Dwg(Sample)), original);
     EXPECT_EQ(ReadFile(Dwg("Copy House")), ReadFile(Dwg(Sample)));
     EXPECT_EQ(State.DrawingName, Sample);
 }
@@ -638,10 +624,10 @@ TEST_F(FileCommandsTest, ScriptDamagedDrawingIsRefusedAndLeftByteForByte) {
 }
 
 TEST_F(FileCommandsTest, ScriptCancelledNewKeepsThePreviousDrawingIntact) {
-    const std::string original = WorldContent(Dwg(Sample), Cfg("DWGSIZEM.CFG"));
+    const std::string original = ReadFile(Dwg(Sample));
     const ScriptResult r = RunSessionScript("cancelled_new");
     ASSERT_TRUE(r.Ok) << r.Message << "\n" << Transcript.str();
-    EXPECT_EQ(WorldContent(Dwg(Sample), Cfg("DWGSIZEM.CFG")), original);
+    EXPECT_EQ(ReadFile(Dwg(Sample)), original);
     EXPECT_EQ(DrawingFiles(), std::vector<std::string>{std::string(Sample) + ".BMS"});
 }
 

@@ -104,6 +104,22 @@ TEST(SetUpHomeFolder, LaterStartsAddOnlyWhatIsMissing) {
     EXPECT_FALSE(fs::exists(f.Home / "DWGS" / "Sample House.BMS"));
 }
 
+// A first start that failed while copying (a full disk) leaves one-line settings files empty; the next start
+// gives them their default back. A list file may be empty by right, and a user's line is never replaced.
+TEST(SetUpHomeFolder, ASettingsLineLeftEmptyGetsItsDefaultBack) {
+    TemplateFixture f;
+    WriteFile(f.Template / "CFG" / "COPY.CFG", "7 100 200\r\n");
+    fs::create_directories(f.Home / "CFG");
+    WriteFile(f.Home / "CFG" / "GUIDE.CFG", "");
+    WriteFile(f.Home / "CFG" / "SAVE.CFG", "2");
+    WriteFile(f.Home / "CFG" / "COPY.CFG", "");
+    std::string error;
+    ASSERT_TRUE(SetUpHomeFolder(f.Env(), error)) << error;
+    EXPECT_EQ(ReadFile(f.Home / "CFG" / "GUIDE.CFG"), "3 12648447\r\n");
+    EXPECT_EQ(ReadFile(f.Home / "CFG" / "SAVE.CFG"), "2");
+    EXPECT_EQ(ReadFile(f.Home / "CFG" / "COPY.CFG"), "");
+}
+
 TEST(SetUpHomeFolder, AWorkingHomeNeedsNoTemplate) {
     TemplateFixture f;
     fs::create_directories(f.Home / "CFG");

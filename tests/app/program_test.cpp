@@ -162,27 +162,36 @@ TEST_F(ProgramTest, StartRemovesWhatSavesCutShortLeftBehind) {
     EXPECT_EQ(State.DrawingName, SampleDrawingName);
 }
 
+// The file is refused before anything of it is taken: not its measuring system (an imperial header here),
+// not the sheet or the overlays that opening it would reset.
 TEST_F(ProgramTest, DamagedDrawingIsReportedAndLeftAsItWas) {
-    const std::string broken = "7 0 0 1 1\r\n120 32000 1 0 0 0 this is not a record\r\n";
+    const std::string broken = "7 0 0 0 0 1\r\n120 32000 1 0 0 0 this is not a record\r\n";
     WriteFile(Home.Path / "DWGS" / "Broken.BMS", broken);
+    WriteFile(Cfg("OVERLAY.CFG"), "0 1 0 0 0 0 0");
     SetRecent("6 0 0 0 Broken");
+    const int sheetWidth = State.SheetWidth, sheetHeight = State.SheetHeight;
     StartAndRunTimer();
     EXPECT_NE(Ui.LastMessage().find("Broken"), std::string::npos) << Ui.LastMessage();
-    EXPECT_NE(Ui.LastMessage(), "no drawing of that name");
+    EXPECT_NE(Ui.LastMessage().find("(line 2: "), std::string::npos) << Ui.LastMessage();
     EXPECT_FALSE(Ui.HasDrawingWindow());
     EXPECT_EQ(ReadFile(Home.Path / "DWGS" / "Broken.BMS"), broken);
+    EXPECT_EQ(State.MetricFlag, 1);
+    EXPECT_EQ(State.UnitsPerLogical, 5);
+    EXPECT_EQ(std::pair(State.SheetWidth, State.SheetHeight), std::pair(sheetWidth, sheetHeight));
+    EXPECT_EQ(Setting("OVERLAY.CFG"), "0 1 0 0 0 0 0");
 }
 
 // The file's coordinates are relative to the sheet of its own measuring system: an imperial drawing opened
 // while the program is metric must come back exactly as it was written.
+// The file's coordinates are relative to the imperial sheet, in imperial units: whatever sheet the window's
+// shape then makes, the list in memory is what the file says on it.
 TEST_F(ProgramTest, ImperialDrawingIsReadOnTheImperialSheet) {
     TFlist written;
     DrawingHeader header;
     MakeSampleDrawing(written, header);
     header.MetricFlag = 0;
-    const CoordShift imperialSheet = CoordShift::ForSheet(4800, 2400, 6); // DWGSIZEI.CFG of the home folder
-    ASSERT_EQ(Setting("DWGSIZEI.CFG"), "4800 2400");
-    ASSERT_TRUE(WriteDrawingFile(Home.Path / "DWGS" / "Imperial.BMS", written, header, imperialSheet).Ok());
+    const auto path = Home.Path / "DWGS" / "Imperial.BMS";
+    ASSERT_TRUE(WriteDrawingFile(path, written, header, CoordShift::ForSheet(19200, 12000, 6)).Ok());
     SetRecent("8 0 0 0 Imperial");
     ASSERT_EQ(State.MetricFlag, 1);
 
@@ -190,11 +199,11 @@ TEST_F(ProgramTest, ImperialDrawingIsReadOnTheImperialSheet) {
     ASSERT_EQ(State.DrawingReady, 2) << Ui.LastMessage();
     EXPECT_EQ(State.MetricFlag, 0);
     EXPECT_EQ(State.UnitsPerLogical, 6);
-    ASSERT_EQ(State.DrawingObjects.ObjectCount(), written.ObjectCount());
-    for (int i = 0; i < written.ObjectCount(); ++i) {
-        EXPECT_EQ(State.DrawingObjects.At(i)->X1, written.At(i)->X1) << i;
-        EXPECT_EQ(State.DrawingObjects.At(i)->Y1, written.At(i)->Y1) << i;
-    }
+    EXPECT_EQ(Setting("DWGSIZEI.CFG"),
+              std::to_string(State.SheetWidth) + " " + std::to_string(State.SheetHeight));
+    std::string text, error;
+    ASSERT_TRUE(FormatDrawing(State.DrawingObjects, State.Header(), State.Shift(), text, error)) << error;
+    EXPECT_EQ(text, ReadFile(path));
 }
 
 TEST_F(ProgramTest, ExitRecordsTheOpenDrawingAndClosesTheWindow) {

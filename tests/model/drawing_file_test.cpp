@@ -14,7 +14,9 @@ using velmora::test::ReadFile;
 
 namespace {
 
-std::string EveryKind() { return ReadFile(Fixture("every_kind.BMS")); }
+std::string EveryKind() {
+    return ReadFile(Fixture("every_kind.BMS"));
+}
 
 TFlist Parse(const std::string& text, CoordShift shift = {}) {
     TFlist list;
@@ -55,8 +57,9 @@ TEST(DrawingFile, EveryRecordReadsItsFieldsInTableOrder) {
     const TFlist list = Parse(EveryKind());
 
     const auto& floor = As<TInfoobj>(list, 0);
-    EXPECT_EQ(std::tuple(floor.InfoA, floor.InfoD, floor.X1, floor.Z1, floor.Y1, floor.X2, floor.Z2, floor.Y2),
-              std::tuple(1, 4, 5, 6, 7, 8, 9, 10));
+    EXPECT_EQ(
+        std::tuple(floor.InfoA, floor.InfoD, floor.X1, floor.Z1, floor.Y1, floor.X2, floor.Z2, floor.Y2),
+        std::tuple(1, 4, 5, 6, 7, 8, 9, 10));
     EXPECT_EQ(floor.FloorArea, 80);
 
     const auto& line = As<TLineobj>(list, 6);
@@ -67,10 +70,12 @@ TEST(DrawingFile, EveryRecordReadsItsFieldsInTableOrder) {
 
     const auto& arc = As<TArcobj>(list, 7);
     EXPECT_EQ(std::tuple(arc.X1, arc.Z1, arc.Y1, arc.X2, arc.Z2, arc.Y2), std::tuple(21, 22, 23, 24, 25, 26));
-    EXPECT_EQ(std::tuple(arc.StartX, arc.StartY, arc.EndX, arc.EndY, arc.Colour), std::tuple(27, 28, 29, 30, 31));
+    EXPECT_EQ(std::tuple(arc.StartX, arc.StartY, arc.EndX, arc.EndY, arc.Colour),
+              std::tuple(27, 28, 29, 30, 31));
 
     const auto& text = As<TTextobj>(list, 8);
-    EXPECT_EQ(std::tuple(text.X1, text.Y1, text.X2, text.Y2, text.Z1, text.Colour), std::tuple(41, 42, 900, 44, 45, 46));
+    EXPECT_EQ(std::tuple(text.X1, text.Y1, text.X2, text.Y2, text.Z1, text.Colour),
+              std::tuple(41, 42, 900, 44, 45, 46));
     EXPECT_EQ(std::tuple(text.Angle, text.Align, text.Height, text.Weight), std::tuple(0, 6, 10, 400));
     EXPECT_EQ(text.FontName(), "DejaVu Sans");
     EXPECT_EQ(text.Text(), "Hello world");
@@ -88,10 +93,12 @@ TEST(DrawingFile, EveryRecordReadsItsFieldsInTableOrder) {
     EXPECT_EQ(As<TCircleobj>(list, 11).FillColour, 67);
 
     const auto& round = As<TRndrectobj>(list, 12);
-    EXPECT_EQ(std::tuple(round.CornerSize, round.FillColour, round.Colour, round.PenStyle), std::tuple(77, 78, 79, 2));
+    EXPECT_EQ(std::tuple(round.CornerSize, round.FillColour, round.Colour, round.PenStyle),
+              std::tuple(77, 78, 79, 2));
 
     const auto& wall = As<TExtwallobj>(list, 13);
-    EXPECT_EQ(std::tuple(wall.Highlight, wall.Aux, wall.WallFlag, wall.X1, wall.Z1, wall.Y1, wall.X2, wall.Z2, wall.Y2),
+    EXPECT_EQ(std::tuple(wall.Highlight, wall.Aux, wall.WallFlag, wall.X1, wall.Z1, wall.Y1, wall.X2, wall.Z2,
+                         wall.Y2),
               std::tuple(5, 4000, 1, 101, 102, 103, 104, 105, 106));
     EXPECT_EQ(std::tuple(wall.Face1X1, wall.Face1Y1, wall.Face2Y2, wall.Face3X1, wall.Face3Y2),
               std::tuple(107, 108, 114, 115, 118));
@@ -105,8 +112,8 @@ TEST(DrawingFile, EveryRecordReadsItsFieldsInTableOrder) {
     EXPECT_EQ(std::tuple(inwall.InWallFlag, inwall.X1, inwall.Z1, inwall.Y1, inwall.SecondX1, inwall.SecondZ,
                          inwall.SecondY1, inwall.SecondX2, inwall.SecondY2),
               std::tuple(1, 151, 152, 153, 157, 158, 159, 160, 161));
-    EXPECT_EQ(std::tuple(inwall.EndPointX, inwall.EndPointZ, inwall.EndPointY, inwall.Thickness, inwall.InParamA,
-                         inwall.InParamD),
+    EXPECT_EQ(std::tuple(inwall.EndPointX, inwall.EndPointZ, inwall.EndPointY, inwall.Thickness,
+                         inwall.InParamA, inwall.InParamD),
               std::tuple(162, 163, 164, 100, 165, 168));
     EXPECT_EQ(std::tuple(inwall.StartJoinBearing, inwall.EndJoinBearing, inwall.Angle, inwall.InParamE,
                          inwall.InParamF, inwall.Colour),
@@ -143,7 +150,8 @@ TEST(DrawingFile, EveryRecordReadsItsFieldsInTableOrder) {
     EXPECT_EQ(std::tuple(poly.PolyParam6, poly.PolyParam7, poly.PolyParam2, poly.PolyParam3, poly.VertexCount,
                          poly.PolyParam1, poly.PolyParam4, poly.PolyParam5),
               std::tuple(606, 607, 602, 603, 4, 601, 604, 605));
-    EXPECT_EQ(std::tuple(poly.FillColour, poly.PolyParam8, poly.Colour, poly.PolyRefX, poly.PolyRefZ, poly.PolyRefY),
+    EXPECT_EQ(std::tuple(poly.FillColour, poly.PolyParam8, poly.Colour, poly.PolyRefX, poly.PolyRefZ,
+                         poly.PolyRefY),
               std::tuple(610, 608, 611, 612, 613, 614));
     EXPECT_EQ(std::tuple(poly.Xs[0], poly.Zs[0], poly.Ys[0], poly.Xs[3], poly.Ys[3]),
               std::tuple(1000, 1, 2000, 1000, 4000));
@@ -153,7 +161,8 @@ TEST(DrawingFile, EveryRecordReadsItsFieldsInTableOrder) {
 TEST(DrawingFile, ShiftMovesXAndYFieldsOnly) {
     const TFlist list = Parse(EveryKind(), {1000, 2000});
     const auto& line = As<TLineobj>(list, 6);
-    EXPECT_EQ(std::tuple(line.X1, line.Z1, line.X2, line.Y1, line.Y2), std::tuple(1011, 12, 1013, 2015, 2016));
+    EXPECT_EQ(std::tuple(line.X1, line.Z1, line.X2, line.Y1, line.Y2),
+              std::tuple(1011, 12, 1013, 2015, 2016));
     // A text's second point holds a direction code, not a coordinate.
     EXPECT_EQ(As<TTextobj>(list, 8).X2, 900);
     const auto& inwall = As<TInwallobj>(list, 14);
@@ -168,6 +177,32 @@ TEST(DrawingFile, ChangingTheSheetBetweenWriteAndReadMovesEveryObjectByTheDiffer
                                CoordShift::ForSheet(6000, 2000, 5));
     EXPECT_EQ(moved.At(6)->X1 - original.At(6)->X1, 2500);
     EXPECT_EQ(moved.At(6)->Y1 - original.At(6)->Y1, -1250);
+}
+
+// Moving a list from one shift to another is the same as writing it with the first and reading it with the
+// second: every sheet-relative field of every kind moves, nothing else does, and the file it writes with the
+// new shift is the one it was read from.
+TEST(DrawingFile, MovingToAnotherShiftKeepsWhatTheFileStores) {
+    const CoordShift from = CoordShift::ForSheet(5000, 2500, 5), to = CoordShift::ForSheet(20000, 3125, 5);
+    const DrawingHeader header{2, 3, 1, 42};
+    TFlist list = Parse(EveryKind(), from);
+    ASSERT_TRUE(MoveToShift(list, from, to));
+    EXPECT_EQ(Format(list, header, to), EveryKind());
+    const TFlist reread = Parse(EveryKind(), to);
+    EXPECT_EQ(Format(list, header), Format(reread, header));
+}
+
+TEST(DrawingFile, AListThatCannotFollowTheShiftStaysWhereItWas) {
+    TFlist list = Parse(EveryKind(), {});
+    // The last object reaches the top of the 32-bit range: no object of the list moves, the first ones
+    // neither.
+    list.Append(
+        std::make_unique<TLineobj>(1, 120, 0, 0, 0, std::numeric_limits<std::int32_t>::max() - 10, 0, 0, 0));
+    const std::string before = Format(list);
+    EXPECT_FALSE(MoveToShift(list, {}, {0, 100}));
+    EXPECT_EQ(Format(list), before);
+    EXPECT_TRUE(MoveToShift(list, {}, {100, 10}));
+    EXPECT_EQ(list.At(list.ObjectCount() - 1)->Y1, std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(DrawingFile, RoundTripIsByteExactAndLfInputComesBackWithCrLf) {
@@ -261,40 +296,51 @@ const Damage Damages[] = {
      "ends inside a record"},
     {"unknown kind", [](std::string s) { return ReplaceFirst(s, "3\r\n3 120", "7\r\n7 120"); }, 16,
      "unknown object kind 7"},
-    {"record kind differs from its kind line", [](std::string s) { return ReplaceFirst(s, "3\r\n3 120", "3\r\n1 120"); },
-     17, "differs from its kind line"},
+    {"record kind differs from its kind line",
+     [](std::string s) { return ReplaceFirst(s, "3\r\n3 120", "3\r\n1 120"); }, 17,
+     "differs from its kind line"},
     {"header counts more objects",
-     [](std::string s) { return ReplaceFirst(s, "21 2 3 0 1 42", "22 2 3 0 1 42"); }, 62, "ends after 21 of the 22"},
+     [](std::string s) { return ReplaceFirst(s, "21 2 3 0 1 42", "22 2 3 0 1 42"); }, 62,
+     "ends after 21 of the 22"},
     {"header counts fewer objects",
-     [](std::string s) { return ReplaceFirst(s, "21 2 3 0 1 42", "20 2 3 0 1 42"); }, 52, "more objects than the 20"},
+     [](std::string s) { return ReplaceFirst(s, "21 2 3 0 1 42", "20 2 3 0 1 42"); }, 52,
+     "more objects than the 20"},
     {"text length beyond its field",
-     [](std::string s) { return ReplaceFirst(s, "46 11 0 6 11", "46 80 0 6 11"); }, 19, "beyond its field of 79"},
+     [](std::string s) { return ReplaceFirst(s, "46 11 0 6 11", "46 80 0 6 11"); }, 19,
+     "beyond its field of 79"},
     {"font name length beyond its field",
-     [](std::string s) { return ReplaceFirst(s, "46 11 0 6 11", "46 11 0 6 32"); }, 19, "beyond its field of 31"},
-    {"room name beyond its field", [](std::string s) { return ReplaceFirst(s, "10 5 4 4 Bed", "10 21 4 4 Bed"); },
-     47, "beyond its field of 20"},
+     [](std::string s) { return ReplaceFirst(s, "46 11 0 6 11", "46 11 0 6 32"); }, 19,
+     "beyond its field of 31"},
+    {"room name beyond its field",
+     [](std::string s) { return ReplaceFirst(s, "10 5 4 4 Bed", "10 21 4 4 Bed"); }, 47,
+     "beyond its field of 20"},
     {"label beyond its field", [](std::string s) { return ReplaceFirst(s, "424 4 W 01", "424 32 W 01"); }, 49,
      "beyond its field of 31"},
-    {"string longer than its line", [](std::string s) { return ReplaceFirst(s, "46 11 0 6 11", "46 12 0 6 11"); },
-     19, "past the end of its line"},
+    {"string longer than its line",
+     [](std::string s) { return ReplaceFirst(s, "46 11 0 6 11", "46 12 0 6 11"); }, 19,
+     "past the end of its line"},
     {"strings longer than their lengths",
-     [](std::string s) { return ReplaceFirst(s, "46 11 0 6 11", "46 10 0 6 11"); }, 19, "longer than their lengths"},
-    {"more than 19 vertices", [](std::string s) { return ReplaceFirst(s, "602 603 4 601", "602 603 20 601"); }, 53,
+     [](std::string s) { return ReplaceFirst(s, "46 11 0 6 11", "46 10 0 6 11"); }, 19,
+     "longer than their lengths"},
+    {"more than 19 vertices",
+     [](std::string s) { return ReplaceFirst(s, "602 603 4 601", "602 603 20 601"); }, 53,
      "20 vertices, more than 19"},
-    {"negative vertex count", [](std::string s) { return ReplaceFirst(s, "602 603 4 601", "602 603 -1 601"); }, 53,
-     "negative"},
-    {"text where a number belongs", [](std::string s) { return ReplaceFirst(s, "51 52 53", "51 5x2 53"); }, 23,
-     "'5x2' where a number belongs"},
-    {"missing number at a line end", [](std::string s) { return ReplaceFirst(s, "126 127 128 129", "126 127 128"); },
-     31, "line ends where a number belongs"},
-    {"extra number on a line", [](std::string s) { return ReplaceFirst(s, "126 127 128 129", "126 127 128 129 1"); },
-     31, "after the last number"},
-    {"number beyond 32 bits", [](std::string s) { return ReplaceFirst(s, "51 52 53", "51 4294967296 53"); }, 23,
-     "out of range"},
-    {"negative object count", [](std::string s) { return ReplaceFirst(s, "21 2 3 0 1 42", "-1 2 3 0 1 42"); }, 1,
-     "negative"},
-    {"unknown measuring system", [](std::string s) { return ReplaceFirst(s, "21 2 3 0 1 42", "21 2 3 0 7 42"); }, 1,
-     "neither 0 nor 1"},
+    {"negative vertex count",
+     [](std::string s) { return ReplaceFirst(s, "602 603 4 601", "602 603 -1 601"); }, 53, "negative"},
+    {"text where a number belongs", [](std::string s) { return ReplaceFirst(s, "51 52 53", "51 5x2 53"); },
+     23, "'5x2' where a number belongs"},
+    {"missing number at a line end",
+     [](std::string s) { return ReplaceFirst(s, "126 127 128 129", "126 127 128"); }, 31,
+     "line ends where a number belongs"},
+    {"extra number on a line",
+     [](std::string s) { return ReplaceFirst(s, "126 127 128 129", "126 127 128 129 1"); }, 31,
+     "after the last number"},
+    {"number beyond 32 bits", [](std::string s) { return ReplaceFirst(s, "51 52 53", "51 4294967296 53"); },
+     23, "out of range"},
+    {"negative object count", [](std::string s) { return ReplaceFirst(s, "21 2 3 0 1 42", "-1 2 3 0 1 42"); },
+     1, "negative"},
+    {"unknown measuring system",
+     [](std::string s) { return ReplaceFirst(s, "21 2 3 0 1 42", "21 2 3 0 7 42"); }, 1, "neither 0 nor 1"},
     {"empty file", [](std::string) { return std::string(); }, 1, "empty"},
     {"not a drawing at all", [](std::string) { return std::string("<html><body>hello</body></html>\n"); }, 1,
      "where a number belongs"},

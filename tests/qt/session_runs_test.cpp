@@ -166,13 +166,16 @@ protected:
         ASSERT_FALSE(Picture.isNull());
     }
 
-    // The pixel where the window shows a world point of the drawing.
-    QPoint PixelOf(int wx, int wy) {
+    // The pixel where the window shows a point of the drawing, given as the file stores it (relative to the
+    // centre of the sheet, wherever the window's shape puts the sheet).
+    QPoint PixelOf(int sx, int sy) {
         TMDIChild* w = Host.GetProgram().Window();
         const Size c = Host.ScriptUi().ClientSize();
         const Mapping m = ViewMappingFor(w->Frame(), c.Width, c.Height);
         const int upl = Host.State().UnitsPerLogical;
-        const Point p = LogicalToPixel(m, WorldToLogical(wx, upl), WorldToLogical(wy, upl));
+        const CoordShift shift = Host.State().Shift();
+        const Point p =
+            LogicalToPixel(m, WorldToLogical(sx + shift.OX, upl), WorldToLogical(sy + shift.OY, upl));
         return {p.X, p.Y};
     }
     QColor At(QPoint p) const { return Picture.pixelColor(p); }
@@ -197,20 +200,20 @@ TEST_F(SavedPicture, TheBackgroundIsTheColourOfTheSettings) {
 }
 
 TEST_F(SavedPicture, TheExternalWallLinesAreDrawn) {
-    // The outer line of each side of the house, 7500..17500 by 2250..10250, away from the openings.
-    const struct { int X, Y; } sides[] = {{12500, 10250}, {17500, 6250}, {15000, 2250}, {7500, 6250}};
+    // The outer line of each side of the house, -5000..5000 by -4000..4000, away from the openings.
+    const struct { int X, Y; } sides[] = {{0, 4000}, {5000, 0}, {2500, -4000}, {-5000, 0}};
     for (const auto& s : sides)
         EXPECT_TRUE(Near(PixelOf(s.X, s.Y), Qt::black)) << s.X << "," << s.Y;
     // The walls are lines round the rooms: inside the house the background shows.
-    EXPECT_EQ(At(PixelOf(12000, 9000)), QColor(255, 250, 225));
+    EXPECT_EQ(At(PixelOf(-500, 2750)), QColor(255, 250, 225));
 }
 
 TEST_F(SavedPicture, AFillLiesUnderALine) {
-    // The green polygon 8000..10000 by 7000..9000 is crossed by a red line at y 8000.
-    EXPECT_EQ(At(PixelOf(9000, 7500)), QColor(0, 200, 0));
-    EXPECT_TRUE(Near(PixelOf(9000, 8000), QColor(255, 0, 0)));
+    // The green polygon -4500..-2500 by 750..2750 is crossed by a red line at y 1750.
+    EXPECT_EQ(At(PixelOf(-3500, 1250)), QColor(0, 200, 0));
+    EXPECT_TRUE(Near(PixelOf(-3500, 1750), QColor(255, 0, 0)));
     // The line runs on past the fill, where it lies on the background.
-    EXPECT_TRUE(Near(PixelOf(10050, 8000), QColor(255, 0, 0)));
+    EXPECT_TRUE(Near(PixelOf(-2450, 1750), QColor(255, 0, 0)));
 }
 
 TEST_F(SavedPicture, EqualsWhatTheWindowShows) {

@@ -152,6 +152,7 @@ TEST(Painting, TheOriginFollowsTheScrollBars) {
 
 TEST(Readout, MeasuresFromTheDatumFoundByThePaint) {
     WindowFixture f({1000, 1000});
+    f.S.SheetHeight = 5000; // the square client's proportions: the sheet, and the walls on it, stay put
     f.AddExtwall(ViewGround, 1000, 1000, 5000, 1000);
     f.AddExtwall(ViewGround, 5000, 1000, 5000, 4000);
     f.Open();

@@ -212,15 +212,20 @@ TEST(ZoomCommands, AMoveToolResumesAsThePickTool) {
     EXPECT_EQ(f.Tool().Window, f.Window.get());
 }
 
-// A site zoom of 0, as a blank site entry used to leave in the scale file, must not become the zoom.
-TEST(ZoomGuards, ASiteZoomOfZeroFallsBackToNormalSize) {
-    WindowFixture f;
-    f.Cfg("SCALEVIEWM.CFG", "5.000000 0.000000");
-    f.Open(ViewSite);
-    EXPECT_FLOAT_EQ(f.S.ZoomFactor, 5.0f);
-    EXPECT_EQ(f.Ui.Scroll().HRange, 1000);
-    f.Window->ZoomCommand(ZoomNormal);
-    EXPECT_FLOAT_EQ(f.S.ZoomFactor, 5.0f);
+// A site zoom of 0, as a blank site entry used to leave in the scale file, or one the mapping cannot show,
+// must not become the zoom: the shipped site zoom takes its place, and the file gets it back.
+TEST(ZoomGuards, AnUnusableSiteZoomFallsBackToTheDefault) {
+    for (const char* stored : {"5.000000 0.000000", "5.000000 1e30", "5.000000 -4", "5 nonsense"}) {
+        WindowFixture f;
+        f.Cfg("SCALEVIEWM.CFG", stored);
+        f.Open(ViewSite);
+        EXPECT_FLOAT_EQ(f.S.ZoomFactor, 20.0f) << stored;
+        EXPECT_EQ(f.Ui.Scroll().HRange, 250) << stored;
+        EXPECT_NE(f.Ui.LastMessage().find("CFG/SCALEVIEWM.CFG"), std::string::npos) << f.Ui.LastMessage();
+        EXPECT_EQ(f.ReadCfg("SCALEVIEWM.CFG"), "5.000000 20.000000") << stored;
+        f.Window->ZoomCommand(ZoomNormal);
+        EXPECT_FLOAT_EQ(f.S.ZoomFactor, 20.0f) << stored;
+    }
 }
 
 TEST(ZoomGuards, AnEmptyClientKeepsTheSheetAndTheFrame) {
