@@ -247,6 +247,11 @@ PngResult Encode(const PngRequest& r, const Source& s, std::vector<png_bytep>& r
         return PngLibraryError;
     }
     png_set_write_fn(png, &sink, WriteToSink, FlushSink);
+    // Pictures of the window are mostly paper with thin lines: the fastest deflate level with the one-pass
+    // "sub" filter packs them nearly as tightly as the defaults in a third of the time, so saving a full
+    // window's picture feels immediate.
+    png_set_compression_level(png, 1);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
     const bool indexed = s.Bits <= 8;
     png_set_IHDR(png, info, static_cast<png_uint_32>(s.Width), static_cast<png_uint_32>(s.Height),
                  indexed ? static_cast<int>(s.Bits) : 8,

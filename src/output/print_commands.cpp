@@ -107,7 +107,7 @@ private:
 std::optional<std::filesystem::path> ChooseDrawingToPrint(AppState& s, Ui& ui) {
     if (ui.HasDrawingWindow() && s.DrawingReady == 2) {
         if (s.DrawingObjects.ObjectCount() > 0 && !WriteForPrint(s, ui)) return std::nullopt;
-        return DrawingFilePath(s, ModeWorking, true);
+        return DrawingFilePath(s, ModeWorking);
     }
     ui.SetPanel(0, "GUIDE: Select Drawing NAME");
     const auto chosen =
@@ -196,7 +196,7 @@ void PrintPartOfDrawing(AppState& s, Ui& ui, const WorldArea& area) {
     ui.SetPanel(0, OrientationGuide);
     ui.Invalidate(); // the dragged box goes
     WriteArea(s, "PTPRINT.CFG", area);
-    const auto drawing = ReadForPrint(s, ui, DrawingFilePath(s, ModeWorking, true));
+    const auto drawing = ReadForPrint(s, ui, DrawingFilePath(s, ModeWorking));
     if (!drawing) return;
     const int view = s.CurrentView;
     const auto extents = PrintExtents(drawing->Objects, view);
@@ -225,7 +225,7 @@ void CmPrintssplitExecute(AppState& s, Ui& ui) {
         return;
     }
     if (!WriteForPrint(s, ui)) return;
-    const auto drawing = ReadForPrint(s, ui, DrawingFilePath(s, ModeWorking, true));
+    const auto drawing = ReadForPrint(s, ui, DrawingFilePath(s, ModeWorking));
     if (!drawing) return;
     const int view = s.CurrentView;
     // The extents of the floor printed, computed now: a file left by an earlier fit may be of another view.
