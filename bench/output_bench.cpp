@@ -66,7 +66,7 @@ void PrintPdf(benchmark::State& state) {
     PrintDrawing& floor = FloorOf(objects);
     const fs::path out = Scratch() / ("plan-" + std::to_string(objects) + ".pdf");
     for (auto _ : state) {
-        PdfPrintJob job(out, PrintJobRequest{"BENCH", true, 1});
+        PdfPrintJob job(out, PrintJobRequest{"BENCH", true});
         std::string error;
         if (!PrintPlan(Scratch(), floor, ViewGround, 100, job, error)) state.SkipWithError(error.c_str());
     }

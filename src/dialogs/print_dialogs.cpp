@@ -66,15 +66,19 @@ void ReadStyle(const DialogDescription& d, const char* solid, const char* vertic
     style.Landscape = d.IsOn(Portrait) ? 0 : 1;
     style.LineWeight = d.IsOn(Light) ? LineLight : d.IsOn(Heavy) ? LineHeavy : LineMedium;
     style.TextSize = d.IsOn(Small) ? TextSmall : d.IsOn(Large) ? TextLarge : TextMedium;
-    o.KeepTextAngles = style.KeepTextAngles == 1;
-    o.Landscape = style.Landscape == 1;
-    o.LineWeight = style.LineWeight;
-    o.TextSize = style.TextSize;
+    ApplyPrintStyle(style, o);
     o.ShowScale = !d.IsOn(NoScale);
     o.WallDisplayMode = (d.IsOn(NoDimensions) ? 1 : 0) + (d.IsOn(solid) ? 20 : d.IsOn(CrossHatched) ? 10 : 0);
 }
 
 } // namespace
+
+void ApplyPrintStyle(const PrintStyleFile& style, PrintOptions& o) {
+    o.KeepTextAngles = style.KeepTextAngles == 1;
+    o.Landscape = style.Landscape != 0;
+    o.LineWeight = style.LineWeight;
+    o.TextSize = style.TextSize;
+}
 
 PrintStyleFile ReadPrintStyle(const std::filesystem::path& home) {
     PrintStyleFile s;

@@ -118,6 +118,9 @@ struct TTPrintcaldlg {
     static std::optional<int> Measured(const DialogDescription& d, int metricFlag);
 };
 
+// The options PRINT.CFG holds: orientation, lines, text and the vertical-text flag.
+void ApplyPrintStyle(const PrintStyleFile& style, PrintOptions& options);
+
 // PRINT.CFG as the dialogs read and write it.
 PrintStyleFile ReadPrintStyle(const std::filesystem::path& home);
 bool WritePrintStyle(const std::filesystem::path& home, const PrintStyleFile& style, std::string& error);

@@ -1,8 +1,6 @@
 #include "output/plan_output.h"
 
-#include "app/settings_files.h"
 #include "dialogs/print_dialogs.h"
-#include "output/print_calibration.h"
 #include "output/print_engine.h"
 #include "view/paint_objects.h"
 
@@ -32,23 +30,12 @@ bool PrintPlan(const std::filesystem::path& home, const PrintDrawing& drawing, i
         error = "the view has nothing to print";
         return false;
     }
-    const PrintStyleFile style = ReadPrintStyle(home);
     PrintOptions o;
     o.Scale = scale;
-    o.Landscape = style.Landscape != 0;
-    o.LineWeight = style.LineWeight;
-    o.TextSize = style.TextSize;
-    o.KeepTextAngles = style.KeepTextAngles == 1;
-    ScaleLineSettings settings = ReadScaleLineSettings(home, drawing.MetricFlag);
-    const auto line = MakeScaleLine(drawing, view, o, settings, false);
-    PrintPage page{&drawing,
-                   view,
-                   *extents,
-                   o,
-                   ReadCalibration(home, drawing.MetricFlag).Factor,
-                   {},
-                   0,
-                   settings.DefaultFont};
+    ApplyPrintStyle(ReadPrintStyle(home), o);
+    const PageSettings settings = ReadPageSettings(home, drawing.MetricFlag, 0);
+    const auto line = MakeScaleLine(drawing, view, o, settings.ScaleLine, false);
+    PrintPage page{&drawing, view, *extents, o, settings.Calibration, {}, 0, settings.ScaleLine.DefaultFont};
     if (line) page.Extras.push_back(line.get());
     if (!PrintPageOnJob(job, page, error)) return false;
     return job.Finish(error);

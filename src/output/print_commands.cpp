@@ -57,23 +57,21 @@ void KeepPrintStyle(const AppState& s, Ui& ui, const PrintStyleFile& style) {
 // A print command's pages on one job: the print dialog first, then each page, then the job delivered.
 class PrintRun {
 public:
-    PrintRun(const AppState& s, Ui& ui, const PrintDrawing& d) : S(s), U(ui), D(d) {
-        Scale = ReadScaleLineSettings(s.HomePath, d.MetricFlag);
-        Scale.Colour = s.CurrentColour;
-        if (const auto text = ReadTextSettings(s.HomePath)) FontName = text->FontName;
-        Calibration = ReadCalibration(s.HomePath, d.MetricFlag).Factor;
-    }
+    PrintRun(const AppState& s, Ui& ui, const PrintDrawing& d)
+        : S(s), U(ui), D(d), Settings(ReadPageSettings(s.HomePath, d.MetricFlag, s.CurrentColour)) {}
 
     bool Start(bool landscape) {
-        Job = U.StartPrintJob(PrintJobRequest{D.Name, landscape, 1});
+        Job = U.StartPrintJob(PrintJobRequest{D.Name, landscape});
         return Job != nullptr;
     }
 
     // One page of the view; the scale line unless a part print; extras painted over it.
     bool Page(int view, const WorldArea& area, const PrintOptions& o, bool scaleLine, bool split,
               const std::vector<const TObj*>& extras = {}) {
-        PrintPage page{&D, view, area, o, Calibration, extras, S.CurrentColour, FontName};
-        std::unique_ptr<TObj> line = scaleLine ? MakeScaleLine(D, view, o, Scale, split) : nullptr;
+        PrintPage page{
+            &D, view, area, o, Settings.Calibration, extras, S.CurrentColour, Settings.ScaleLine.DefaultFont};
+        std::unique_ptr<TObj> line =
+            scaleLine ? MakeScaleLine(D, view, o, Settings.ScaleLine, split) : nullptr;
         if (line) page.Extras.push_back(line.get());
         std::string error;
         if (!PrintPageOnJob(*Job, page, error)) {
@@ -96,9 +94,7 @@ private:
     const AppState& S;
     Ui& U;
     const PrintDrawing& D;
-    ScaleLineSettings Scale;
-    std::string FontName = "Arial";
-    double Calibration = 1.0;
+    PageSettings Settings;
     std::unique_ptr<PrintJob> Job;
     int Pages = 0;
     bool Failed = false;

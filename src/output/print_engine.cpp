@@ -1,11 +1,20 @@
 #include "output/print_engine.h"
 
 #include "model/drawing_objects.h"
+#include "output/print_calibration.h"
 #include "view/paint_objects.h"
 
 #include <algorithm>
 
 namespace velmora {
+
+PageSettings ReadPageSettings(const std::filesystem::path& home, int metricFlag, Colorref currentColour) {
+    PageSettings s;
+    s.Calibration = ReadCalibration(home, metricFlag).Factor;
+    s.ScaleLine = ReadScaleLineSettings(home, metricFlag);
+    s.ScaleLine.Colour = currentColour;
+    return s;
+}
 
 PaintContext PrintPaintContext(const PrintPage& page, const PageMapping& mapping) {
     const PrintDrawing& d = *page.Drawing;

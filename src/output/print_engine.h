@@ -11,6 +11,7 @@
 #include "platform/print_job.h"
 #include "view/paint_context.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,14 @@ struct PrintPage {
     Colorref CurrentColour = 0;      // the colour of room lettering, as on screen
     std::string DefaultFontName = "Arial";
 };
+
+// What a page takes from the home folder: the calibration of the drawing's measuring system, the scale
+// line's offsets and the default text font; the scale line in the colour of new objects.
+struct PageSettings {
+    double Calibration = 1.0;
+    ScaleLineSettings ScaleLine;
+};
+PageSettings ReadPageSettings(const std::filesystem::path& home, int metricFlag, Colorref currentColour);
 
 // The paint settings of a printed page: paper white behind masks and text boxes whatever the screen's
 // background, the pen factor in DefaultZoom, the text factor, the mirrored text angles unless kept.

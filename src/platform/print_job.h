@@ -1,6 +1,7 @@
 // A print job: the pages of one print command on the printer the user chose in the print dialog, a real
 // printer or a PDF file. The core computes every mapping itself from the device's resolution and page size,
-// so a page prints at a true scale on any device; the job only supplies a canvas per page.
+// so a page prints at a true scale on any device; the job only supplies a canvas per page. Copies are pages
+// of their own, so a PDF holds what the printer would have printed.
 #pragma once
 
 #include "platform/canvas.h"
@@ -13,7 +14,6 @@ namespace velmora {
 struct PrintJobRequest {
     std::string DocumentName; // the job's name in the printer queue, the PDF's title
     bool Landscape = true;
-    int Copies = 1; // how many times the printer repeats the document
 };
 
 class PrintJob {

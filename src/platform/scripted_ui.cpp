@@ -281,14 +281,10 @@ void ScriptedUi::Idle() {
     UpdateNow();
 }
 
-} // namespace velmora
-
-namespace velmora {
-
 // The print dialog: the script chooses "PDF file" and names it, or cancels.
 std::unique_ptr<PrintJob> ScriptedUi::StartPrintJob(const PrintJobRequest& request) {
     Out << "[print " << Quoted(request.DocumentName) << "] " << (request.Landscape ? "landscape" : "portrait")
-        << ", " << request.Copies << (request.Copies == 1 ? " copy" : " copies") << "\n";
+        << "\n";
     ScriptAnswer a = Take(AnswerKind::Printer, "print dialog for " + Quoted(request.DocumentName));
     Out << "  -> " << (a.Cancel ? "Cancel" : "PDF file " + Quoted(a.Text)) << "\n";
     if (a.Cancel) return nullptr;

@@ -29,7 +29,7 @@ bool ExportPlan(const PlanExport& r, std::string& error) {
         error = "the scale must be above 0";
         return false;
     }
-    const PrintJobRequest request{drawing->Name, PlanIsLandscape(r.Home), 1};
+    const PrintJobRequest request{drawing->Name, PlanIsLandscape(r.Home)};
     if (r.Format == PlanFormat::Pdf) {
         PdfPrintJob job(r.Out, request);
         return PrintPlan(r.Home, *drawing, r.View, scale, job, error);

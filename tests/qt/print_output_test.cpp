@@ -3,6 +3,7 @@
 // of pixels. A 10000 mm wall at 1 : 100 must measure 100 mm, within 0.5 %.
 #include "app/session_script.h"
 #include "qt/headless_host.h"
+#include "qt/painter_print_job.h"
 #include "support/test_support.h"
 
 #include <QImage>
@@ -143,6 +144,31 @@ TEST_F(PrintedHouse, PartPrintShowsOnlyTheDraggedArea) {
         for (int x = 0; x < page.width(); ++x)
             if (Dark(page, x, y)) minX = std::min(minX, x), maxX = std::max(maxX, x);
     EXPECT_LE(maxX - minX, PixelsOfMm(5400.0 / 50) + 2);
+}
+
+// ---- the toolkit's jobs ----
+
+TEST(PainterPrintJobs, PagesAtTheirResolutionAndNothingHalfWritten) {
+    test::TempDir dir;
+    PdfPrintJob pdf(dir.Path / "a.pdf", PrintJobRequest{"A", true});
+    EXPECT_EQ(pdf.DpiX(), 1200);
+    EXPECT_NEAR(pdf.PageWidth(), 297 / MmPerInch * 1200, 2); // landscape A4, no margins
+    ASSERT_NE(pdf.NewPage(), nullptr);
+    ASSERT_NE(pdf.NewPage(), nullptr);
+    EXPECT_FALSE(fs::exists(dir.Path / "a.pdf")); // nothing on disk before the job is finished
+    std::string error;
+    ASSERT_TRUE(pdf.Finish(error)) << error;
+    EXPECT_EQ(PdfPageCount(dir.Path / "a.pdf"), 2);
+
+    SvgPrintJob svg(dir.Path / "a.svg", PrintJobRequest{"A", false});
+    ASSERT_NE(svg.NewPage(), nullptr);
+    EXPECT_EQ(svg.NewPage(), nullptr); // an SVG has one page
+
+    test::WriteFile(dir.Path / "blocked", "a file where a folder should be");
+    PdfPrintJob blocked(dir.Path / "blocked" / "b.pdf", PrintJobRequest{"B", true});
+    ASSERT_NE(blocked.NewPage(), nullptr);
+    EXPECT_FALSE(blocked.Finish(error));
+    EXPECT_EQ(test::ReadFile(dir.Path / "blocked"), "a file where a folder should be");
 }
 
 // ---- velmora-cli ----
