@@ -27,8 +27,8 @@ struct PrintDrawing {
 std::optional<PrintDrawing> ReadPrintDrawing(const std::filesystem::path& home,
                                              const std::filesystem::path& file, std::string& error);
 
-// The box of everything a view shows, ink included (texts with their letters), in world units; nothing for
-// a view without objects.
+// The box of the points of everything a view holds (a polygon by its corners, a text by its anchor), in
+// world units, as zooming to fit finds it; nothing for a view without objects.
 std::optional<WorldArea> PrintExtents(const TFlist& list, int view);
 
 // The two halves of a split print, in print order: left then right, or top then bottom. The halves share

@@ -34,10 +34,15 @@ TypeTexts TextsOf(PictureType type) {
             "SAVE AS A '.PNG' graphic file\nThis function capture the screen as a graphic '.PNG' file"};
 }
 
-// Writes the picture; false with the reason when it could not be written.
+// Writes the picture; false with the message that tells the user it was not written.
 bool WritePicture(PictureType type, const CapturedPicture& picture, const std::filesystem::path& file,
-                  std::string& error) {
-    if (type == PictureType::Bmp) return WriteBmpFile(file, MakeDib(picture, 24), error);
+                  std::string& message) {
+    if (type == PictureType::Bmp) {
+        std::string error;
+        if (WriteBmpFile(file, MakeDib(picture, 24), error)) return true;
+        message = "The picture was not saved: " + error;
+        return false;
+    }
     const Dib dib = MakeDib(picture, 32);
     PngRequest request;
     request.Flags = 1;
@@ -46,7 +51,7 @@ bool WritePicture(PictureType type, const CapturedPicture& picture, const std::f
     request.Bits = dib.Bits.data();
     const PngResult result = WritePng(request);
     if (result == PngOk) return true;
-    error = "Error writing PNG file";
+    message = "Error writing PNG file";
     return false;
 }
 
@@ -72,11 +77,10 @@ void Export(AppState& s, Ui& ui, PictureType type) {
     ui.Invalidate();
     ui.UpdateNow();
     const std::optional<CapturedPicture> picture = ui.CaptureWindow();
-    std::string error = "the window's picture could not be captured";
+    std::string message = "The picture was not saved: the window's picture could not be captured";
     std::filesystem::create_directories(file.parent_path(), ec);
-    if (!picture || !WritePicture(type, *picture, file, error)) {
-        ui.Message("", error == "Error writing PNG file" ? error : "The picture was not saved: " + error,
-                   MessageKind::Error);
+    if (!picture || !WritePicture(type, *picture, file, message)) {
+        ui.Message("", message, MessageKind::Error);
         return;
     }
     ui.Message("", t.Saved);
