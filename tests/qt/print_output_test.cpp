@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 #include <QSvgRenderer>
 
 #include <gtest/gtest.h>
@@ -169,6 +170,21 @@ TEST(PainterPrintJobs, PagesAtTheirResolutionAndNothingHalfWritten) {
     ASSERT_NE(blocked.NewPage(), nullptr);
     EXPECT_FALSE(blocked.Finish(error));
     EXPECT_EQ(test::ReadFile(dir.Path / "blocked"), "a file where a folder should be");
+}
+
+// The print dialog's "Print to File (PDF)" choice comes back as a printer with a PDF file name: the job on
+// it is the PDF job, which writes that file whole when the job finishes.
+TEST(PainterPrintJobs, ThePrintDialogsPdfChoiceWritesThroughThePdfJob) {
+    test::TempDir dir;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString((dir.Path / "chosen.pdf").string()));
+    const std::unique_ptr<PrintJob> job = JobForPrinter(std::move(printer), PrintJobRequest{"C", true});
+    ASSERT_NE(dynamic_cast<PdfPrintJob*>(job.get()), nullptr);
+    ASSERT_NE(job->NewPage(), nullptr);
+    std::string error;
+    ASSERT_TRUE(job->Finish(error)) << error;
+    EXPECT_EQ(PdfPageCount(dir.Path / "chosen.pdf"), 1);
 }
 
 // ---- velmora-cli ----
