@@ -2,6 +2,9 @@
 //   velmora-cli [--home DIR] info IN
 //   velmora-cli [--home DIR] roundtrip IN OUT
 //   velmora-cli make-sample OUT
+//   velmora-cli [--home DIR] pdf IN OUT [--view V] [--scale S]   a view printed at S : 1 as a PDF
+//   velmora-cli [--home DIR] svg IN OUT [--view V] [--scale S]   the same as an SVG in millimetres
+//   velmora-cli [--home DIR] png IN OUT [--view V] [--size WxH]  a view as the window paints it
 // A drawing that cannot be read gives one line naming the file, the line and what is wrong, and a non-zero
 // exit; OUT is then neither created nor touched. A FIFO, device or directory is refused at once.
 #include "app/drawing_store.h"
@@ -10,6 +13,14 @@
 #include "model/drawing_file.h"
 #include "model/file_io.h"
 
+#ifdef VELMORA_CLI_PICTURES
+#include "qt/plan_export.h"
+
+#include <QGuiApplication>
+#endif
+
+#include <charconv>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -28,7 +39,9 @@ constexpr int ExitUsage = 2;
 int Usage() {
     std::cerr << "usage: velmora-cli [--home DIR] info IN\n"
                  "       velmora-cli [--home DIR] roundtrip IN OUT\n"
-                 "       velmora-cli make-sample OUT\n";
+                 "       velmora-cli make-sample OUT\n"
+                 "       velmora-cli [--home DIR] pdf|svg IN OUT [--view V] [--scale S]\n"
+                 "       velmora-cli [--home DIR] png IN OUT [--view V] [--size WxH]\n";
     return ExitUsage;
 }
 
@@ -148,6 +161,65 @@ int MakeSample(const fs::path& out) {
     return 0;
 }
 
+#ifdef VELMORA_CLI_PICTURES
+std::optional<int> WholeNumber(std::string_view s) {
+    int v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+// pdf, svg and png: IN OUT, then the options in any order.
+int Plan(const fs::path& home, const std::vector<std::string>& args) {
+    PlanExport r;
+    r.Format = args[0] == "pdf" ? PlanFormat::Pdf : args[0] == "svg" ? PlanFormat::Svg : PlanFormat::Png;
+    r.Home = home;
+    r.In = args[1];
+    r.Out = args[2];
+    for (std::size_t i = 3; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) return Usage();
+        const std::string& option = args[i];
+        const std::string& value = args[i + 1];
+        if (option == "--view") {
+            const auto v = WholeNumber(value);
+            if (!v) return Usage();
+            r.View = *v;
+        } else if (option == "--scale" && r.Format != PlanFormat::Png) {
+            r.Scale = WholeNumber(value);
+            if (!r.Scale || *r.Scale <= 0 || *r.Scale > 100000) {
+                std::cerr << "the scale must be a whole number from 1 to 100000\n";
+                return ExitUsage;
+            }
+        } else if (option == "--size" && r.Format == PlanFormat::Png) {
+            const std::size_t x = value.find('x');
+            const auto w = WholeNumber(std::string_view(value).substr(0, x));
+            const auto h =
+                x == std::string::npos ? std::nullopt : WholeNumber(std::string_view(value).substr(x + 1));
+            if (!w || !h || *w < 1 || *h < 1 || *w > 20000 || *h > 20000) {
+                std::cerr << "the size is WIDTHxHEIGHT, each from 1 to 20000 pixels\n";
+                return ExitUsage;
+            }
+            r.Width = *w;
+            r.Height = *h;
+        } else {
+            return Usage();
+        }
+    }
+    // The toolkit's writers need an application; no screen is needed.
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    int argc = 1;
+    char name[] = "velmora-cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    std::string error;
+    if (!ExportPlan(r, error)) {
+        std::cerr << r.In.string() << ": " << error << "\n";
+        return ExitDamaged;
+    }
+    return 0;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -163,5 +235,9 @@ int main(int argc, char** argv) {
     if (args[0] == "info" && args.size() == 2) return Info(state, args[1]);
     if (args[0] == "roundtrip" && args.size() == 3) return Roundtrip(state, args[1], args[2]);
     if (args[0] == "make-sample" && args.size() == 2) return MakeSample(args[1]);
+#ifdef VELMORA_CLI_PICTURES
+    if ((args[0] == "pdf" || args[0] == "svg" || args[0] == "png") && args.size() >= 3)
+        return Plan(state.HomePath, args);
+#endif
     return Usage();
 }

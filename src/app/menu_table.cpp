@@ -31,14 +31,14 @@ Menu FileMenu() {
                 Separator(),
                 Item("RotateMirrorDrawing1", "Rotate / Mirror Drawing...", "CmRotatedwgExecute", Later),
                 Separator(),
-                Item("SaveasBitMap1", "Save as BitMap...", "CmBmpExecute", Later),
-                Item("SaveasPNGfile1", "Save as PNG file", "CmPngExecute", Later),
+                Item("SaveasBitMap1", "Save as BitMap...", "CmBmpExecute", Built),
+                Item("SaveasPNGfile1", "Save as PNG file", "CmPngExecute", Built),
                 Separator(),
-                Item("FilePrintItem", "Print...", "CmPrintExecute", Later),
-                Item("PrintCalibrator1", "Print Calibrator", "CmPrintcalExecute", Later),
-                Item("FilePrintSetupItem", "Printer Setup...", "CmPrintersetupExecute", Later),
-                Item("PrintPartofDrawing1", "Print Part of Drawing...", "CmPrintpartExecute", Later),
-                Item("PrintSplit1", "Print Split over 2 pages...", "CmPrintssplitExecute", Later),
+                Item("FilePrintItem", "Print...", "CmPrintExecute", Built),
+                Item("PrintCalibrator1", "Print Calibrator", "CmPrintcalExecute", Built),
+                Item("FilePrintSetupItem", "Printer Setup...", "CmPrintersetupExecute", Built),
+                Item("PrintPartofDrawing1", "Print Part of Drawing...", "CmPrintpartExecute", Built),
+                Item("PrintSplit1", "Print Split over 2 pages...", "CmPrintssplitExecute", Built),
                 Separator(),
                 // The captions of the recent entries are the drawing names (Ui::SetRecentFiles).
                 Item("lastfile1", "", "CmLast1Execute", Built),
@@ -168,7 +168,7 @@ Menu CustomiseMenu() {
                 Item("FloorPlansTitles1", "Floor Plan Titles", "CmTitle2DExecute", Built),
                 Item("DoorOpeningAngle1", "Door Opening Angle", "CmDefdoorsExecute", Later),
                 Item("TreadsandRisers1", "Treads and Risers", "CmDefstairsExecute", Later),
-                Item("PrintCalibrator2", "Print Calibrator", "CmPrintcalExecute", Later),
+                Item("PrintCalibrator2", "Print Calibrator", "CmPrintcalExecute", Built),
             }};
 }
 

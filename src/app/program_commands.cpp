@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
+#include "output/output_commands.h"
 #include "view/drawing_window.h"
 
 namespace velmora {
@@ -24,6 +25,7 @@ constexpr int KindFitWalls = 4;
 void Program::RegisterCommands() {
     Commands.Add("CmExitExecute", [this] { RunExitSequence(); });
     RegisterFileCommands(*this, Commands);
+    RegisterOutputCommands(*this, Commands);
     Commands.Add("CmUndoExecute", [this] { CmUndoExecute(S, U, Child.get()); });
     Commands.Add("CmRedoExecute", [this] { CmRedoExecute(S, U, Child.get()); });
     for (const auto& entry : ViewSwitchCommands())

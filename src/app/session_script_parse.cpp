@@ -175,7 +175,7 @@ ScriptAnswer ToAnswer(const std::vector<Token>& t) {
     if (t.size() < 2) throw LineError("write it as: answer CAPTION [label=value | label ...] BUTTON");
     const Token& kind = t[1];
     const bool isDialog = !Is(kind, "message") && !Is(kind, "input") && !Is(kind, "file") &&
-                          !Is(kind, "colour") && !Is(kind, "font");
+                          !Is(kind, "colour") && !Is(kind, "font") && !Is(kind, "printer");
     if (t.size() < 3) {
         if (isDialog) throw LineError("write it as: answer CAPTION [label=value | label ...] BUTTON");
         throw LineError("answer " + kind.Text + " needs the answer itself, or Cancel");
@@ -198,6 +198,14 @@ ScriptAnswer ToAnswer(const std::vector<Token>& t) {
         NeedCount(t, 3, "answer colour N|Cancel");
         return cancel ? ScriptAnswer::Cancelled(AnswerKind::Colour)
                       : ScriptAnswer::ForColour(ToColour(first.Text));
+    }
+    if (Is(kind, "printer")) {
+        NeedCount(t, 3, "answer printer pdf=FILE|Cancel");
+        if (cancel) return ScriptAnswer::Cancelled(AnswerKind::Printer);
+        const AnswerWord w = ToWord(first);
+        if (Lower(w.Label) != "pdf" || !w.Value || w.Value->empty())
+            throw LineError("the print dialog is answered pdf=FILE or Cancel, not \"" + first.Text + "\"");
+        return ScriptAnswer::ForPdfPrinter(*w.Value);
     }
     if (Is(kind, "font"))
         return cancel ? ScriptAnswer::Cancelled(AnswerKind::Font) : ScriptAnswer::ForFont(ToFont(t));

@@ -111,9 +111,13 @@ std::string DoMouse(const ScriptAction& a, ScriptHost& host) {
 std::string Perform(const ScriptAction& a, ScriptHost& host) {
     ScriptedUi& ui = host.ScriptUi();
     switch (a.Kind) {
-    case ActionKind::Answer:
-        ui.Queue(a.Answer);
+    case ActionKind::Answer: {
+        ScriptAnswer answer = a.Answer;
+        if (answer.Kind == AnswerKind::Printer && !answer.Cancel)
+            answer.Text = Resolve(host, answer.Text).string();
+        ui.Queue(std::move(answer));
         return {};
+    }
     case ActionKind::Run:
         return host.RunCommand(a.Name) ? std::string() : "there is no menu command " + Shown(a.Name);
     case ActionKind::Key:

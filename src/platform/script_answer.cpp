@@ -168,6 +168,13 @@ ScriptAnswer ScriptAnswer::ForFont(const FontAnswer& font) {
     return a;
 }
 
+ScriptAnswer ScriptAnswer::ForPdfPrinter(const std::string& file) {
+    ScriptAnswer a;
+    a.Kind = AnswerKind::Printer;
+    a.Text = file;
+    return a;
+}
+
 ScriptAnswer ScriptAnswer::Cancelled(AnswerKind kind) {
     ScriptAnswer a;
     a.Kind = kind;
@@ -205,6 +212,8 @@ std::string Describe(const ScriptAnswer& a) {
         return d + "file " + (a.Cancel ? "Cancel" : Quoted(a.Text));
     case AnswerKind::Colour:
         return d + "colour " + (a.Cancel ? "Cancel" : std::to_string(a.Colour));
+    case AnswerKind::Printer:
+        return d + "printer " + (a.Cancel ? "Cancel" : "pdf=" + Quoted(a.Text));
     case AnswerKind::Font:
         break;
     }

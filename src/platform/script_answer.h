@@ -22,7 +22,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class AnswerKind { Dialog, Message, Input, File, Colour, Font };
+enum class AnswerKind { Dialog, Message, Input, File, Colour, Font, Printer };
 enum class MessageReply { Yes, No, Ok, Cancel };
 
 // One word of a dialog answer: `label=value`, or a bare label (a radio button, a box to tick, or — as the
@@ -52,7 +52,7 @@ struct ScriptAnswer {
     std::vector<AnswerWord> Words;         // Dialog: settings, then the button as the last word
     MessageReply Reply = MessageReply::Ok; // Message
     bool Cancel = false;                   // Input, File, Colour, Font
-    std::string Text;                      // Input: the text typed; File: the name chosen
+    std::string Text;                      // Input: the text typed; File: the name chosen; Printer: the PDF
     Colorref Colour = 0;                   // Colour
     FontAnswer Font;                       // Font
 
@@ -62,7 +62,8 @@ struct ScriptAnswer {
     static ScriptAnswer ForFile(const std::string& name);
     static ScriptAnswer ForColour(Colorref colour);
     static ScriptAnswer ForFont(const FontAnswer& font);
-    static ScriptAnswer Cancelled(AnswerKind kind); // input, file, colour or font chooser cancelled
+    static ScriptAnswer ForPdfPrinter(const std::string& file); // the print dialog's "PDF file"
+    static ScriptAnswer Cancelled(AnswerKind kind); // input, file, colour, font chooser or printer cancelled
 };
 
 std::string ReplyName(MessageReply reply); // "Yes", "No", "OK", "Cancel"

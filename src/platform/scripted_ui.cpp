@@ -281,4 +281,26 @@ void ScriptedUi::Idle() {
     UpdateNow();
 }
 
+// The print dialog: the script chooses "PDF file" and names it, or cancels.
+std::unique_ptr<PrintJob> ScriptedUi::StartPrintJob(const PrintJobRequest& request) {
+    Out << "[print " << Quoted(request.DocumentName) << "] " << (request.Landscape ? "landscape" : "portrait")
+        << "\n";
+    ScriptAnswer a = Take(AnswerKind::Printer, "print dialog for " + Quoted(request.DocumentName));
+    Out << "  -> " << (a.Cancel ? "Cancel" : "PDF file " + Quoted(a.Text)) << "\n";
+    if (a.Cancel) return nullptr;
+    if (!PdfPrinter) Fail("the print dialog has no PDF printer in this host");
+    return PdfPrinter(a.Text, request);
+}
+
+// The printer setup dialog has only the settings of the printer itself: nothing a script need answer.
+void ScriptedUi::PrinterSetup() {
+    Out << "[printer setup]\n";
+}
+
+std::optional<CapturedPicture> ScriptedUi::CaptureWindow() {
+    if (!WindowOpen) return std::nullopt;
+    if (!Capture) Fail("the window's picture cannot be captured in this host");
+    return Capture();
+}
+
 } // namespace velmora

@@ -28,6 +28,14 @@ public:
     void SetWindowCanvas(Canvas* canvas) { HostCanvas = canvas; }
     void SetClientSize(Size s) { Client = s; }
     void SetPaintHandler(std::function<void(const Rect&)> paint) { Paint = std::move(paint); }
+    // The printer behind the print dialog's "PDF file" (answer printer pdf=FILE), and the capture of the
+    // window's picture. Without them a print or a capture fails the script.
+    using PdfPrinterFactory =
+        std::function<std::unique_ptr<PrintJob>(const std::string& file, const PrintJobRequest& request)>;
+    void SetPdfPrinter(PdfPrinterFactory factory) { PdfPrinter = std::move(factory); }
+    void SetCaptureHandler(std::function<std::optional<CapturedPicture>()> capture) {
+        Capture = std::move(capture);
+    }
 
     // What the event loop would do between two user actions: run the timers that are due, then paint what
     // is invalid.
@@ -79,6 +87,9 @@ public:
                                           const std::string& pattern, bool forSaving) override;
     std::optional<Colorref> ChooseColour(Colorref initial, std::vector<Colorref>& customColours) override;
     std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
+    std::unique_ptr<PrintJob> StartPrintJob(const PrintJobRequest& request) override;
+    void PrinterSetup() override;
+    std::optional<CapturedPicture> CaptureWindow() override;
     void StartOneShotTimer(int ms, std::function<void()> fn) override;
 
 private:
@@ -99,6 +110,8 @@ private:
     Canvas* HostCanvas = nullptr;
     Size Client{1280, 800};
     std::function<void(const Rect&)> Paint;
+    PdfPrinterFactory PdfPrinter;
+    std::function<std::optional<CapturedPicture>()> Capture;
     std::optional<Rect> Invalid;
     std::deque<std::function<void()>> Timers;
 

@@ -4,8 +4,11 @@
 #pragma once
 
 #include "platform/canvas.h"
+#include "platform/captured_picture.h"
+#include "platform/print_job.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,8 +46,8 @@ public:
     // Message boxes. Title may be empty.
     virtual void Message(const std::string& title, const std::string& text,
                          MessageKind kind = MessageKind::Information) = 0;
-    virtual bool AskYesNo(const std::string& title, const std::string& text) = 0;     // true: Yes
-    virtual bool AskOkCancel(const std::string& title, const std::string& text) = 0;  // true: O K
+    virtual bool AskYesNo(const std::string& title, const std::string& text) = 0;    // true: Yes
+    virtual bool AskOkCancel(const std::string& title, const std::string& text) = 0; // true: O K
     // The input box: the text typed, or nothing when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                                 const std::string& initial) = 0;
@@ -87,6 +90,13 @@ public:
                                                   const std::string& pattern, bool forSaving) = 0;
     virtual std::optional<Colorref> ChooseColour(Colorref initial, std::vector<Colorref>& customColours) = 0;
     virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) = 0;
+
+    // The print dialog (the printers, and "PDF file" beside them): the job on the device chosen, or nothing
+    // when the user cancelled or no device could be opened. The standard printer setup dialog.
+    virtual std::unique_ptr<PrintJob> StartPrintJob(const PrintJobRequest& request) = 0;
+    virtual void PrinterSetup() = 0;
+    // The drawing window's client area as its last repaint left it; nothing without a window.
+    virtual std::optional<CapturedPicture> CaptureWindow() = 0;
 
     // Runs fn once, from the event loop, after ms milliseconds.
     virtual void StartOneShotTimer(int ms, std::function<void()> fn) = 0;

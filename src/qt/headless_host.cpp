@@ -1,6 +1,7 @@
 #include "qt/headless_host.h"
 
 #include "qt/key_mapping.h"
+#include "qt/painter_print_job.h"
 #include "qt/picture_export.h"
 
 namespace velmora {
@@ -14,6 +15,13 @@ HeadlessHost::HeadlessHost(const std::filesystem::path& home, Size client, std::
         Picture.SetBackground(Ui.Background());
         Picture.Repaint(area, [this](Canvas& c, const Rect& clip) { Prog->Paint(c, clip); });
     });
+    // The print dialog's "PDF file" writes the PDF a script names; a capture is the window's backing image.
+    Ui.SetPdfPrinter(
+        [](const std::string& file, const PrintJobRequest& request) -> std::unique_ptr<PrintJob> {
+            return std::make_unique<PdfPrintJob>(file, request);
+        });
+    Ui.SetCaptureHandler(
+        [this] { return std::optional<CapturedPicture>(CapturePicture(Picture.GetImage())); });
     Prog = std::make_unique<Program>(S, Ui);
 }
 

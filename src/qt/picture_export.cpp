@@ -53,4 +53,22 @@ bool SavePicturePng(const QImage& image, const std::filesystem::path& path, std:
                            error);
 }
 
+CapturedPicture CapturePicture(const QImage& image) {
+    CapturedPicture p;
+    if (image.isNull()) return p;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    p.Width = rgb.width();
+    p.Height = rgb.height();
+    p.XPelsPerMeter = rgb.dotsPerMeterX();
+    p.YPelsPerMeter = rgb.dotsPerMeterY();
+    p.Pixels.resize(static_cast<std::size_t>(p.Width) * static_cast<std::size_t>(p.Height));
+    for (int y = 0; y < p.Height; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < p.Width; ++x)
+            p.Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(p.Width) +
+                     static_cast<std::size_t>(x)] = row[x] & 0xFFFFFFu;
+    }
+    return p;
+}
+
 } // namespace velmora

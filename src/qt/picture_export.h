@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/canvas.h"
+#include "platform/captured_picture.h"
 
 #include <QImage>
 
@@ -24,5 +25,8 @@ QImage RenderPicture(int width, int height, Colorref background, const std::func
 
 // Writes the image as a PNG file, atomically: on failure the target is untouched and error says why.
 bool SavePicturePng(const QImage& image, const std::filesystem::path& path, std::string& error);
+
+// The image's pixels as the core's picture of the window, with the image's resolution.
+CapturedPicture CapturePicture(const QImage& image);
 
 } // namespace velmora

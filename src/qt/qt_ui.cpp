@@ -3,12 +3,16 @@
 #include "dialogs/dialog.h"
 #include "qt/dialog_form.h"
 #include "qt/help_window.h"
+#include "qt/painter_print_job.h"
+#include "qt/picture_export.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStringList>
 #include <QTimer>
 
@@ -175,6 +179,34 @@ std::optional<FontChoice> QtUi::ChooseFont(const FontChoice& initial) {
     out.Bold = chosen.bold();
     out.Italic = chosen.italic();
     return out;
+}
+
+std::unique_ptr<PrintJob> QtUi::StartPrintJob(const PrintJobRequest& request) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!PrinterName.isEmpty()) printer->setPrinterName(PrinterName);
+    printer->setPageOrientation(request.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer->setDocName(QString::fromStdString(request.DocumentName));
+    // The toolkit's print dialog lists the printers and, beside them, printing to a PDF file.
+    QPrintDialog dialog(printer.get(), &F);
+    dialog.setWindowTitle(QStringLiteral("Print"));
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    if (printer->outputFormat() == QPrinter::NativeFormat) PrinterName = printer->printerName();
+    return JobForPrinter(std::move(printer), request);
+}
+
+void QtUi::PrinterSetup() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!PrinterName.isEmpty()) printer.setPrinterName(PrinterName);
+    QPrintDialog dialog(&printer, &F);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() == QDialog::Accepted) PrinterName = printer.printerName();
+}
+
+std::optional<CapturedPicture> QtUi::CaptureWindow() {
+    TMDIChildWidget* w = F.DrawingWindow();
+    if (!w) return std::nullopt;
+    return CapturePicture(w->Backing().GetImage());
 }
 
 void QtUi::StartOneShotTimer(int ms, std::function<void()> fn) {

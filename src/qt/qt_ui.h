@@ -60,6 +60,10 @@ public:
     std::optional<Colorref> ChooseColour(Colorref initial, std::vector<Colorref>& customColours) override;
     std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
 
+    std::unique_ptr<PrintJob> StartPrintJob(const PrintJobRequest& request) override;
+    void PrinterSetup() override;
+    std::optional<CapturedPicture> CaptureWindow() override;
+
     void StartOneShotTimer(int ms, std::function<void()> fn) override;
 
 private:
@@ -67,7 +71,8 @@ private:
     std::filesystem::path HelpFolder;
     HelpWindow* HelpView = nullptr; // made on first use, owned by the frame
     Colorref Background = Rgb(255, 255, 255);
-    Point Cursor; // kept while no window is open, so the core reads back what it set
+    Point Cursor;        // kept while no window is open, so the core reads back what it set
+    QString PrinterName; // the printer chosen last, offered first by the next print dialog
 };
 
 // A chooser's filter from a file pattern: "*.BMS", "*.BMP;*.PNG", or pairs "Drawings|*.BMS|All|*.*".
