@@ -3,6 +3,9 @@
 # A script prepares its home folder with comment lines the program itself ignores:
 #   #setup copy FIXTURE DEST   copies tests/fixtures/FIXTURE to DEST inside the home folder
 #   #setup recent NAME         makes NAME the only recent drawing, the one the start-up opens
+# and checks what the session left behind:
+#   #check FILE EXPECTED       FILE in the home folder must hold exactly the records of
+#                              tests/scripts/expected/EXPECTED (line ends aside)
 foreach(var VELMORA SCRIPT HOME_TEMPLATE WORK)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "run_script.cmake needs -D${var}=...")
@@ -14,6 +17,7 @@ file(COPY "${HOME_TEMPLATE}/" DESTINATION "${WORK}")
 get_filename_component(fixtures "${SCRIPT}/../../fixtures" ABSOLUTE)
 
 file(STRINGS "${SCRIPT}" setups REGEX "^#setup ")
+file(STRINGS "${SCRIPT}" checks REGEX "^#check ")
 foreach(line IN LISTS setups)
   separate_arguments(words UNIX_COMMAND "${line}")
   list(GET words 1 action)
@@ -35,3 +39,19 @@ execute_process(COMMAND "${VELMORA}" --home "${WORK}" --script "${SCRIPT}" --hea
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "velmora exited with ${status} on ${SCRIPT} (home ${WORK})")
 endif()
+
+foreach(line IN LISTS checks)
+  separate_arguments(words UNIX_COMMAND "${line}")
+  list(GET words 1 saved)
+  list(GET words 2 expected)
+  if(NOT EXISTS "${WORK}/${saved}")
+    message(FATAL_ERROR "${SCRIPT}: the session left no ${saved}")
+  endif()
+  file(READ "${WORK}/${saved}" got)
+  file(READ "${CMAKE_CURRENT_LIST_DIR}/expected/${expected}" want)
+  string(REPLACE "\r\n" "\n" got "${got}")
+  string(REPLACE "\r\n" "\n" want "${want}")
+  if(NOT got STREQUAL want)
+    message(FATAL_ERROR "${SCRIPT}: ${saved} differs from expected/${expected}:\n--- saved\n${got}\n--- expected\n${want}")
+  endif()
+endforeach()
