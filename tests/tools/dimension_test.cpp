@@ -10,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace velmora {
@@ -93,6 +96,52 @@ TEST(AutoDimension, AnOutlineOfMoreThanFourWallsGetsItsOverallDimensions) {
     const TTextobj* top = f.TextAt(15000, 21000);
     ASSERT_NE(top, nullptr);
     EXPECT_EQ(top->Text(), "10000");
+}
+
+// The L-shaped house of the fixture: twelve external walls, seven of them along the top. Every wall gets its
+// arrows and text, and the top, bottom and left sides their overall dimensions (the right side is one
+// wall); the saved drawing holds exactly these.
+TEST(AutoDimension, TheClosedOutlineOfAFixtureIsDimensionedAndSaved) {
+    DimensionFixture f;
+    std::filesystem::copy_file(test::Fixture("l_house.BMS"), f.DrawingPath());
+    ASSERT_TRUE(LoadDrawing(f.S, ModeWorking).Ok());
+    f.Open();
+    f.Dimension();
+    // The outline's box, in the same world units as the saved drawing read back.
+    Extent box;
+    for (const TObj* w : f.OfKind(100)) {
+        box.MinX = box.Empty ? w->X1 : std::min({box.MinX, w->X1, w->X2});
+        box.MaxX = box.Empty ? w->X1 : std::max({box.MaxX, w->X1, w->X2});
+        box.MinY = box.Empty ? w->Y1 : std::min({box.MinY, w->Y1, w->Y2});
+        box.MaxY = box.Empty ? w->Y1 : std::max({box.MaxY, w->Y1, w->Y2});
+        box.Empty = false;
+    }
+    AppState back;
+    back.HomePath = f.S.HomePath;
+    back.DrawingName = f.S.DrawingName;
+    back.SheetWidth = f.S.SheetWidth, back.SheetHeight = f.S.SheetHeight;
+    back.SetUnitsFromMetricFlag();
+    ASSERT_TRUE(LoadDrawing(back, ModeWorking).Ok());
+    int arrows = 0, texts = 0;
+    std::map<std::pair<int, int>, std::string> at;
+    for (const auto& o : back.DrawingObjects) {
+        if (o->Kind == 250) ++arrows;
+        if (o->Kind != 34) continue;
+        ++texts;
+        at[{o->X1, o->Y1}] = static_cast<const TTextobj&>(*o).Text();
+    }
+    EXPECT_EQ(arrows, 2 * 12 + 2 * 3);
+    EXPECT_EQ(texts, 12 + 3);
+    const int midX = (box.MinX + box.MaxX) / 2, midY = (box.MinY + box.MaxY) / 2;
+    EXPECT_EQ((at[{midX, box.MaxY + 1000}]), "14000");      // top, over the seven walls
+    EXPECT_EQ((at[{midX, box.MinY - 1000}]), "14000");      // bottom, two walls
+    EXPECT_EQ((at[{box.MinX - 1000, midY}]), "9000");       // left, two walls
+    EXPECT_EQ((at[{midX + 2000, box.MaxY + 600}]), "2000"); // one of the top walls, 600 outside it
+    // Derived data: a second run replaces the first, record for record.
+    const std::string first = test::ReadFile(f.DrawingPath());
+    f.Dimension();
+    const std::string second = test::ReadFile(f.DrawingPath());
+    EXPECT_EQ(std::count(second.begin(), second.end(), '\n'), std::count(first.begin(), first.end(), '\n'));
 }
 
 TEST(AutoDimension, ImperialLengthsReadInFeetInchesAndEighths) {
