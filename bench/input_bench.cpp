@@ -7,12 +7,14 @@
 //   build/bench/velmora_input_bench --benchmark_filter=/100000 --benchmark_repetitions=5
 //
 // The view is normal zoom (25 mm a pixel) on a 1920 x 1080 window. The benchmark sets
-// QT_QPA_PLATFORM=offscreen itself unless the environment names a platform.
+// QT_QPA_PLATFORM=offscreen itself unless the environment names a platform. SegmentSnapshot and SegmentSave
+// time the two whole-drawing writes of a keyboard segment on their own.
 #include "drawing_generator.h"
 
 #include "app/app_state.h"
 #include "app/drawing_store.h"
 #include "app/program.h"
+#include "app/undo_store.h"
 #include "model/drawing_objects.h"
 #include "platform/scripted_ui.h"
 #include "qt/backing_image.h"
@@ -141,9 +143,26 @@ void KeyboardSegment(benchmark::State& state) {
     state.counters["objects"] = static_cast<double>(state.range(0));
 }
 
+// The two whole-drawing writes a keyboard segment makes, on their own: the undo snapshot and the save.
+void SegmentSnapshot(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        RecordUndo(scene.S);
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
+void SegmentSave(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        SaveDrawing(scene.S, ModeWorking);
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
 BENCHMARK(RubberBandMove)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EditClickHitTest)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(KeyboardSegment)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(KeyboardSegment)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SegmentSnapshot)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SegmentSave)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace velmora::bench

@@ -102,6 +102,27 @@ TEST(EditPick, AKindWithoutItsToolYetInstallsThePickTool) {
     EXPECT_EQ(f.Ui.Panel(2), "pick tool");
 }
 
+// Splitting with Enter (edit code 500): the split ends with the pick tool, never with the wall's tool left
+// installed (its redimensioning leaves it in Mode 31); until the wall tool exists, the pick tool it installs
+// says so.
+TEST(EditPick, ASplitEndsWithThePickTool) {
+    MouseFixture f;
+    f.AddExtwall(ViewGround, 1000, 1000, 3000, 1000);
+    f.EditTool(500);
+    f.Window->OnMouseDown(MouseButton::Left, MouseFixture::Pixel(2000, 1000)); // a split is marked with Enter
+    EXPECT_EQ(f.Tool().Step, 500);
+    f.Ui.SetCursorPos(MouseFixture::Pixel(2000, 1000));
+    f.Window->OnKeyDown(KeyEvent{Key::Enter});
+    EXPECT_EQ(f.Tool().Mode, ModePick);
+    EXPECT_EQ(f.Ui.Panel(2), "pick tool");
+    // Nothing under the cursor: the refusal, and the tool waits for another try.
+    f.EditTool(500);
+    f.Ui.SetCursorPos({5, 5});
+    f.Window->OnKeyDown(KeyEvent{Key::Enter});
+    EXPECT_EQ(f.Ui.LastMessage(), "No valid object selected - please re select and retry");
+    EXPECT_EQ(f.Tool().Mode, ModeSelectForEdit);
+}
+
 struct TextFixture : MouseFixture {
     TextFixture() {
         S.DrawingObjects.Append(std::make_unique<TTextobj>(4, ViewGround, 0, 0, 2000, 2000, "Kitchen",
