@@ -53,7 +53,9 @@ void TLinetool::KeyStep(Canvas& dc, Size, const KeyEvent& key, Point& cursor, in
         }
     }
     const int u = S.UnitsPerLogical;
-    Point c{Saturate(std::int64_t{S.SheetWidth} * u / 2), Saturate(std::int64_t{S.SheetHeight} * u / 2)};
+    // Where the chain goes on: the end the user drew to, known once a segment is committed. Nothing moves
+    // when no segment was (a start marked, or a segment refused).
+    Point c{X1, Y1};
     bool committed = false;
     if (key.Code == Key::Enter) {
         const Point at = ForcedEnd.value_or(WorldAt(dc, cursor.X, cursor.Y));

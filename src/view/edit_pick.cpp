@@ -25,6 +25,10 @@ bool EndsWithPickTool(int code) {
 void TMDIChild::EditPick(Canvas& dc, Point px) {
     auto* picker = dynamic_cast<TLinetool*>(Tool());
     const int code = picker ? picker->Step : 500;
+    if (code < 200 || code > 999) {
+        LeftDownToTool(dc, px); // no edit command waits: the tool's own press
+        return;
+    }
     if (code == 500) return; // a split is marked with Enter
     const Point p = WorldAtPixel(px);
     picker->HitTest(p.X, p.Y);
@@ -52,8 +56,8 @@ void TMDIChild::EditPick(Canvas& dc, Point px) {
     else
         tool->HitIndex = index;
     RunEditCode(dc, px, at);
-    if (EndsWithPickTool(code) && Tool()->Step != 0) Tool()->Step = 0;
     if (EndsWithPickTool(code)) {
+        Tool()->Step = 0;
         U.SetPanel(0, "GUIDE: Pick tool");
         U.SetPanel(2, "Pick tool");
     }

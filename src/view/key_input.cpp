@@ -9,6 +9,7 @@
 #include "tools/drawing_tool.h"
 #include "tools/line_tool.h"
 #include "tools/tool_install.h"
+#include "view/key_codes.h"
 #include "view/length_question.h"
 #include "view/units.h"
 
@@ -17,10 +18,6 @@
 namespace velmora {
 
 namespace {
-
-bool IsArrow(Key k) {
-    return k == Key::Left || k == Key::Right || k == Key::Up || k == Key::Down;
-}
 
 bool IsPickMode(int mode) {
     return mode == 20 || mode == ModePick;
@@ -42,35 +39,7 @@ bool KeepsGuide(int mode) {
     }
 }
 
-// The direction codes of the arrows: 4 left, 1 up, 2 right, 3 down.
-int DirectionCode(Key k) {
-    switch (k) {
-    case Key::Left:
-        return 4;
-    case Key::Up:
-        return 1;
-    case Key::Right:
-        return 2;
-    default:
-        return 3;
-    }
-}
-
 } // namespace
-
-bool IsAngleKey(const KeyEvent& key) {
-    return key.Code == Key::Character &&
-           (key.Char == 'a' || key.Char == 'A' || (key.Keypad && key.Char == '1'));
-}
-
-bool IsFinishKey(const KeyEvent& key) {
-    return key.Code == Key::Character &&
-           (key.Char == 'f' || key.Char == 'F' || (key.Keypad && key.Char == '6'));
-}
-
-int ArrowDirectionCode(Key k) {
-    return DirectionCode(k);
-}
 
 void TMDIChild::OnKeyDown(const KeyEvent& key) {
     TDrawingtool* tool = Tool();
@@ -149,7 +118,7 @@ void TMDIChild::UnmarkedKey(Canvas& dc, const KeyEvent& key, Point cursor) {
 
 void TMDIChild::ChooseBaseDirection(Key arrow) {
     TDrawingtool* tool = Tool();
-    tool->HitKind = DirectionCode(arrow);
+    tool->HitKind = ArrowDirectionCode(arrow);
     tool->Marked = 1;
     tool->Dragging = 1;
     tool->FeedbackState = (arrow == Key::Left || arrow == Key::Right) ? 1 : 2;

@@ -9,6 +9,7 @@
 #include "tools/drawing_tool.h"
 #include "tools/line_tool.h"
 #include "tools/tool_install.h"
+#include "view/key_codes.h"
 #include "view/length_question.h"
 #include "view/units.h"
 
@@ -18,15 +19,7 @@
 
 namespace velmora {
 
-bool IsAngleKey(const KeyEvent& key);
-bool IsFinishKey(const KeyEvent& key);
-int ArrowDirectionCode(Key k);
-
 namespace {
-
-bool IsArrow(Key k) {
-    return k == Key::Left || k == Key::Right || k == Key::Up || k == Key::Down;
-}
 
 bool DrawsWithTheMouse(const TDrawingtool& t) {
     const bool lineOrWall = t.Mode == ModePlainLine || t.Mode == ModeExtWall || t.Mode == ModeInWall;

@@ -215,7 +215,8 @@ void TMDIChild::LeftUp(Point px) {
         ChangeTextAt(px);
         return;
     }
-    if (mode > 26) return;
+    // Walls, openings and the marks of construction lines are placed by keyboard: a release adds nothing.
+    if (mode > 26 || mode == ModeConstruction) return;
     if (IsPickTool(mode)) {
         if (step == 0) U.SetPanel(0, "GUIDE: Pick Tool");
         return; // the steps below are other tools' (a pick tool only resumes a step after a centre pick)
@@ -237,8 +238,9 @@ void TMDIChild::ReleaseToTool(Canvas& dc, Point px) {
     if (step < 1 || step == 50 || step == 51) {
         if (stores) RecordUndo(S);
         tool->LeftUp(dc, client, px.X, px.Y);
-        if (step == 50 || step == 51) {
-            if (line && line->LineDrawn) tool->Refresh(dc, client);
+        // Line + text: a drag too short to be a line does nothing more.
+        if ((step == 50 || step == 51) && line && line->LineDrawn) {
+            tool->Refresh(dc, client);
             ReturnToPickTool(S, U);
             SaveDrawing(S, ModeWorking);
         }

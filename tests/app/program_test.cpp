@@ -166,7 +166,7 @@ TEST_F(ProgramTest, ExitRecordsTheOpenDrawingAndClosesTheWindow) {
 
 TEST_F(ProgramTest, CommandsNotBuiltYetAreDisabledAndRefuseToRun) {
     Prog.Start();
-    for (const char* handler : {"CmPrintExecute", "CmCopyExecute", "CmWizardsExecute", "CmLineExecute"}) {
+    for (const char* handler : {"CmPrintExecute", "CmCopyExecute", "CmWizardsExecute", "CmArcExecute"}) {
         SCOPED_TRACE(handler);
         EXPECT_TRUE(IsKnownHandler(handler));
         EXPECT_FALSE(Prog.CommandEnabled(handler));
