@@ -197,6 +197,7 @@ private:
     bool ArcEndInLine(Point& cursor, int& height);
     void SplitAtCursor(Canvas& dc, Point cursor);
     void MarkedKey(Canvas& dc, const KeyEvent& key, Point cursor);
+    bool WizardRefuses(const KeyEvent& key);
     void ToggleAngleMode();
     std::string LengthTitle() const;
     std::optional<int> SegmentLength(Key arrow);

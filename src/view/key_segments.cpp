@@ -37,7 +37,7 @@ std::string DistanceText(std::int64_t v, int metricFlag) {
     return s;
 }
 
-// The wizard draws its first walls to fixed lengths.
+// The guided sequence draws its first walls to fixed lengths.
 std::optional<int> WizardLength(const AppState& s, Key arrow) {
     if (s.WizardMode == 0) return std::nullopt;
     const bool metric = s.MetricFlag == 1;
@@ -47,7 +47,32 @@ std::optional<int> WizardLength(const AppState& s, Key arrow) {
     return std::nullopt;
 }
 
+// The arrow a guided sequence's step asks for, where the step asks for one.
+std::optional<Key> WizardArrow(const AppState& s) {
+    if (s.WizardStep == 6) return Key::Right;
+    if (s.WizardStep == 8 || s.WizardStep == 10) return Key::Left;
+    return std::nullopt;
+}
+
 } // namespace
+
+// A guided sequence follows its script: in the sequences of types 1 and 2 an arrow the step does not ask
+// for is refused, and a run may only be finished at the steps that close it.
+bool TMDIChild::WizardRefuses(const KeyEvent& key) {
+    if (S.WizardMode == 0) return false;
+    if (IsArrow(key.Code)) {
+        if (S.WizardSequence != 1 && S.WizardSequence != 2) return false;
+        const auto asked = WizardArrow(S);
+        if (!asked || *asked == key.Code) return false;
+        U.Message("", "Wrong arrow key pressed");
+        return true;
+    }
+    if ((IsFinishKey(key) || key.Code == Key::Add) && S.WizardStep != 11 && S.WizardStep != 119) {
+        U.Message("", "Wrong key pressed");
+        return true;
+    }
+    return false;
+}
 
 std::string TMDIChild::LengthTitle() const {
     const TDrawingtool* t = Tool();
@@ -70,6 +95,7 @@ std::string TMDIChild::LengthTitle() const {
 
 void TMDIChild::MarkedKey(Canvas& dc, const KeyEvent& key, Point cursor) {
     TDrawingtool* tool = Tool();
+    if (WizardRefuses(key)) return;
     if (IsArrow(key.Code)) {
         if (DrawsWithTheMouse(*tool)) {
             NudgeCursor(key.Code);

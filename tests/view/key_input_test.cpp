@@ -101,6 +101,24 @@ TEST(KeyInput, ImperialLengthsComeFromTheFeetEntry) {
     EXPECT_EQ(f.Tool().Mode, ModePick);
 }
 
+// A guided sequence draws to its script: the arrow its step asks for draws the fixed length without a
+// question, another arrow and an early F are refused.
+TEST(KeyInput, AGuidedSequenceTakesOnlyTheKeysItsStepAsksFor) {
+    KeyFixture f;
+    f.S.SheetWidth = f.S.SheetHeight = 10000;
+    f.Ui.SetCursorPos({300, 700});
+    f.Key(Key::Enter);
+    f.S.WizardMode = 1, f.S.WizardSequence = 1, f.S.WizardStep = 6;
+    f.Key(Key::Left);
+    EXPECT_EQ(f.Ui.LastMessage(), "Wrong arrow key pressed");
+    f.Char('F');
+    EXPECT_EQ(f.Ui.LastMessage(), "Wrong key pressed");
+    EXPECT_EQ(f.S.DrawingObjects.ObjectCount(), 6);
+    f.Key(Key::Right); // no question: the step's length
+    ASSERT_EQ(f.S.DrawingObjects.ObjectCount(), 7);
+    EXPECT_EQ(f.S.DrawingObjects.At(6)->Aux, 9000);
+}
+
 TEST(LengthQuestions, ArcHeightsAndRadiiAreBoundedOnBothSides) {
     struct Case {
         int Metric;
