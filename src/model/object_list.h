@@ -27,9 +27,7 @@ enum : int {
 constexpr int NothingHit = 30001;
 constexpr int FloorRecordCount = 6;
 
-inline bool IsFloorPlanView(int view) {
-    return view > 119 && view < 125;
-}
+inline bool IsFloorPlanView(int view) { return view > 119 && view < 125; }
 
 struct Extent {
     int MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;

@@ -80,7 +80,6 @@ public:
     int OperationResult = 0; // Operation's verdict: 0 done, 30001 wrong direction, 30002 wrong key ...
     int MadeIndex = -1;      // list index of the object the last Commit made; -1 when it made none
     bool LineDrawn = false;  // the last drag was long enough to be a line (line + text)
-    bool RunEnded = false; // the tool ended its run of segments (the keyboard then returns to the pick tool)
 
     // The operations in slot order. Every base implementation except the two centre helpers does nothing.
     virtual void LeftDown(Canvas& dc, Size client, int px, int py);  // 0
