@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -115,6 +116,7 @@ TEST_F(DrawingInputTest, EnterAndAnArrowWithATypedLengthDrawALineAndThePointerFo
     EXPECT_EQ(line.LineAttrA, 900);
     // The cursor went to the end of the line: 3000 mm at 25 mm a pixel.
     EXPECT_EQ(Ui.CursorPos(), (Point{299 + 120, 200}));
+    EXPECT_EQ(Area->mapFromGlobal(QCursor::pos()), QPoint(299 + 120, 200)); // the real pointer too
     EXPECT_EQ(Form.Panel(0),
               "press arrow key for direction of next line, OR press LeftButton & DRAG, use Right "
               "Button to detool");
