@@ -156,17 +156,31 @@ void TMDIChild::UnmarkedEnter(Canvas& dc, Point cursor) {
         if (mode == ModeRoundRect) U.SetPanel(0, "GUIDE: Now use arrow direction keys for input");
     }
     Point p = cursor;
-    const bool firstOfRun =
-        mode == ModeConstruction && CountOfKind(S.DrawingObjects, S.CurrentView, ModeConstruction) == 0;
+    const bool firstOfRun = (mode == ModeConstruction || mode == ModeExtWall) &&
+                            CountOfKind(S.DrawingObjects, S.CurrentView, mode) == 0;
     tool->KeyStep(dc, client, KeyEvent{Key::Enter}, p, amount);
     tool = Tool();
+    if (mode == ModePlainLine && step == 42) { // the multiline's last line is marked
+        ReturnToPickTool(S, U);
+        return;
+    }
     tool->Marked = 1;
-    if (mode == 3 || mode == 18) tool->Marked = 0;
-    if (firstOfRun) {
-        RefX = PressX = tool->X1;
-        RefY = PressY = tool->Y1;
+    if (mode == ModeArc || mode == 18) tool->Marked = 0;
+    if (firstOfRun || mode == ModeInWall || (mode == ModePlainLine && step == 41)) {
+        // The read-out measures from the point just marked.
+        RefX = tool->X1, RefY = tool->Y1;
         ReadoutMode = 4;
     }
+    if (firstOfRun) PressX = tool->X1, PressY = tool->Y1;
+    if (mode == ModeInWall) {
+        PressX = tool->X1, PressY = tool->Y1;
+        tool->Dragging = 1;
+        U.SetPanel(0,
+                   "GUIDE: Press arrow in wall direction OR press the 'A' key and move cursor to draw angled "
+                   "wall - finetune with arrow keys");
+    }
+    if (mode == 64) ReturnToPickTool(S, U);
+    if (mode == 57) U.Invalidate();
 }
 
 // The second end of an arc must lie level or plumb with the first (snapped when within 75 world units);
