@@ -58,6 +58,8 @@ struct AppState {
     int ZoomState = 0;
     float SiteZoom = 5.0f;
 
+    int CurrentPenWidth = 1; // pen width of new lines (line style dialog)
+
     int AutoscrollFlag = 0;
     int LayoutGridOn = 0;
 

@@ -114,9 +114,9 @@ Menu ToolsMenu() {
     return {"Tools",
             {
                 Item("Pencolour1", "Pen colour", "CmPencolorExecute", Later),
-                Item("LineStyle1", "Line Style", "CmLinestyleExecute", Later),
+                Item("LineStyle1", "Line Style", "CmLinestyleExecute", Built),
                 Separator(),
-                Item("Line1", "Line", "CmLineExecute", Later),
+                Item("Line1", "Line", "CmLineExecute", Built),
                 Item("LineText1", "Line+Text", "CmLinetextExecute", Later),
                 Item("Text1", "Text", "CmTextExecute", Later),
                 Item("Arc1", "Arc", "CmArcExecute", Later),
@@ -125,7 +125,7 @@ Menu ToolsMenu() {
                 Item("RoundedRectangle1", "Rounded Rectangle", "CmRndRectExecute", Later),
                 Item("Polygon1", "Polygon", "CmPolygonExecute", Later),
                 Separator(),
-                Item("ManualDimensions1", "Manual Dimensions", "CmNewdimensionExecute", Later),
+                Item("ManualDimensions1", "Manual Dimensions", "CmNewdimensionExecute", Built),
                 Item("Multilines1", "Multilines", "CmMultilinesExecute", Later),
             }};
 }

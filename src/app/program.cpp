@@ -53,6 +53,10 @@ void Program::KeyPress(char c) {
     if (Child) Child->OnKeyPress(c);
 }
 
+void Program::KeyUp(const KeyEvent& key) {
+    if (Child) Child->OnKeyUp(key);
+}
+
 void Program::Paint(Canvas& canvas, std::optional<Rect> clip) {
     if (Child) Child->OnPaint(canvas, clip);
 }

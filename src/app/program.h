@@ -52,6 +52,7 @@ public:
     void MouseMove(Point p, bool leftHeld);
     void KeyDown(const KeyEvent& key);
     void KeyPress(char c);
+    void KeyUp(const KeyEvent& key);
     void Paint(Canvas& canvas, std::optional<Rect> clip);
     void Resized(Size client);
     void Scrolled(bool vertical, ScrollRequest request, int thumbPos);

@@ -9,6 +9,7 @@
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "output/output_commands.h"
+#include "tools/line_commands.h"
 #include "view/drawing_window.h"
 
 namespace velmora {
@@ -32,6 +33,9 @@ void Program::RegisterCommands() {
         Commands.Add(entry.first, [this, command = entry.second] { command(*this); });
     Commands.Add("CmSpecsExecute", [this] { CmSpecsExecute(S, U); });
     Commands.Add("CmTitle2DExecute", [this] { CmTitle2DExecute(S, U); });
+    Commands.Add("CmLineExecute", [this] { CmLineExecute(S, U); });
+    Commands.Add("CmLinestyleExecute", [this] { CmLinestyleExecute(S, U); });
+    Commands.Add("CmNewdimensionExecute", [this] { CmNewdimensionExecute(S, U); });
     RegisterViewCommands();
     RegisterHelpCommands();
     RegisterCustomiseCommands();

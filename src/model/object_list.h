@@ -4,6 +4,7 @@
 
 #include "model/drawing_objects.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -50,6 +51,16 @@ public:
     void RemoveAt(int i) { Objects.erase(Objects.begin() + i); }
     void Reserve(std::size_t n) { Objects.reserve(n); }
     void Swap(TFlist& other) noexcept { Objects.swap(other.Objects); }
+    // Removes, in one pass, every object from index first on for which remove(object) is true; the others
+    // keep their order. Returns how many went.
+    template <class Pred> int RemoveFrom(int first, Pred remove) {
+        auto from = Objects.begin() + std::min<std::ptrdiff_t>(first, ObjectCount());
+        auto kept =
+            std::remove_if(from, Objects.end(), [&](const std::unique_ptr<TObj>& o) { return remove(*o); });
+        const int gone = static_cast<int>(Objects.end() - kept);
+        Objects.erase(kept, Objects.end());
+        return gone;
+    }
     // Moves every object of other to the end of this list; other is left empty.
     void AppendAll(TFlist&& other);
 

@@ -22,11 +22,16 @@ std::optional<KeyEvent> KeyFromName(std::string_view name) {
     for (const auto& [n, k] : KeyNames)
         if (n == name) return KeyEvent{k};
     if (name.size() == 1 && static_cast<unsigned char>(name[0]) > ' ') return KeyEvent{Key::Character, name[0]};
+    if (name.size() == 4 && name.starts_with("Num") && name[3] >= '0' && name[3] <= '9') {
+        KeyEvent e{Key::Character, name[3]};
+        e.Keypad = true;
+        return e;
+    }
     return std::nullopt;
 }
 
 std::string KeyName(const KeyEvent& key) {
-    if (key.Code == Key::Character) return std::string(1, key.Char);
+    if (key.Code == Key::Character) return std::string(key.Keypad ? "Num" : "") + key.Char;
     for (const auto& [n, k] : KeyNames)
         if (k == key.Code) return std::string(n);
     return "?";

@@ -18,9 +18,10 @@ struct KeyEvent {
     char Char = 0;      // for Key::Character: the character (a letter as typed)
     bool Shift = false;
     bool Control = false;
+    bool Keypad = false; // a digit typed on the numeric keypad (keypad 1 and 6 are drawing keys)
 };
 
-// "Enter", "Escape", "Left", "Add", "F1", "a" ... ; nothing for a name no key has.
+// "Enter", "Escape", "Left", "Add", "F1", "a", "Num1" (a keypad digit) ... ; nothing for a name no key has.
 std::optional<KeyEvent> KeyFromName(std::string_view name);
 std::string KeyName(const KeyEvent& key);
 

@@ -75,6 +75,7 @@ std::optional<KeyEvent> KeyEventFromQt(int qtKey, Qt::KeyboardModifiers modifier
         if (c > u' ' && c != 127 && c < 256) {
             e.Code = Key::Character;
             e.Char = static_cast<char>(c);
+            e.Keypad = modifiers.testFlag(Qt::KeypadModifier) && c >= u'0' && c <= u'9';
             return e;
         }
     }

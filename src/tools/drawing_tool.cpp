@@ -1,5 +1,6 @@
 #include "tools/drawing_tool.h"
 
+#include "view/drawing_window.h"
 #include "view/units.h"
 #include "view/view_mapping.h"
 
@@ -66,6 +67,10 @@ void TDrawingtool::MoveCursorTo(const Canvas& dc, int wx, int wy) {
 void TDrawingtool::SelectRubberBand(Canvas& dc) const {
     dc.SetRasterOp(RasterOp::Xor);
     dc.SetPen(Pen{PenStyle::Dot, 1, PenColour});
+}
+
+void TDrawingtool::PaintAtOnce(Canvas& dc, const TObj& obj) const {
+    if (Window) Window->PaintNow(dc, obj);
 }
 
 bool TDrawingtool::KeepsBandAfterCentre(int mode) {

@@ -13,10 +13,14 @@
 namespace velmora {
 
 class TMDIChild;
+class TObj;
 
 // Mode codes the framework itself relies on.
 enum : int {
     ModePlainLine = 1,
+    ModeArc = 3,
+    ModeCircle = 6,
+    ModeRoundRect = 8,
     ModeMove = 14,
     ModePick = 21,
     ModeSelectForEdit = 99,
@@ -70,6 +74,13 @@ public:
     int Y1 = 0, Y2 = 0;
     int BoxX1 = 0, BoxX2 = 0, BoxY1 = 0, BoxY2 = 0;
 
+    // Results kept apart from the coordinates and lengths above, so that no real value can be mistaken for
+    // a "nothing" or "refused" marker.
+    bool HitFound = false;   // the last hit test found an object (HitIndex, HitKind are then its)
+    int OperationResult = 0; // Operation's verdict: 0 done, 30001 wrong direction, 30002 wrong key ...
+    int MadeIndex = -1;      // list index of the object the last Commit made; -1 when it made none
+    bool LineDrawn = false;  // the last drag was long enough to be a line (line + text)
+
     // The operations in slot order. Every base implementation except the two centre helpers does nothing.
     virtual void LeftDown(Canvas& dc, Size client, int px, int py);  // 0
     virtual void LeftUp(Canvas& dc, Size client, int px, int py);    // 1
@@ -103,6 +114,9 @@ protected:
     void MoveCursorTo(const Canvas& dc, int wx, int wy);
     // The rubber-band pen and raster operation: XOR with a dotted pen of width 1 in PenColour.
     void SelectRubberBand(Canvas& dc) const;
+    // Paints a committed object at once into the window's picture (copy raster operation); the next repaint
+    // paints it again from the list.
+    void PaintAtOnce(Canvas& dc, const TObj& obj) const;
 
 private:
     // Modes whose centre pick ends with the rubber band live again from the new start point.

@@ -1,10 +1,20 @@
 #include "tools/line_tool.h"
 
+#include "tools/segment_geometry.h"
 #include "view/units.h"
+#include "view/view_mapping.h"
 
 #include <cstdlib>
 
 namespace velmora {
+
+namespace {
+
+bool IsEditPickStep(int step) {
+    return step >= 200 && step <= 999;
+}
+
+} // namespace
 
 TLinetool::TLinetool(AppState& state, Ui& ui) : TDrawingtool(state, ui) {
     Mode = ModePlainLine;
@@ -12,6 +22,11 @@ TLinetool::TLinetool(AppState& state, Ui& ui) : TDrawingtool(state, ui) {
 }
 
 void TLinetool::LeftDown(Canvas& dc, Size client, int px, int py) {
+    if (IsEditPickStep(Step)) {
+        const Point p = WorldAt(dc, px, py);
+        HitTest(p.X, p.Y);
+        return;
+    }
     if (Step == 50) Step = 51;
     if (Step < StepCentreLineFirst && Mode != ModeInWall) X1 = Y1 = X2 = Y2 = 0;
     Dragging = 0;
@@ -25,6 +40,7 @@ void TLinetool::LeftDown(Canvas& dc, Size client, int px, int py) {
     }
     if (Mode != ModePlainLine && Mode != 5 && Mode != ModeSelectForEdit) return;
     Dragging = 1;
+    PenWidth = S.CurrentPenWidth;
     PenColour = S.CurrentColour;
     const Point p = WorldAt(dc, px, py);
     X1 = X2 = p.X;
@@ -37,22 +53,25 @@ void TLinetool::LeftUp(Canvas& dc, Size client, int px, int py) {
     SelectRubberBand(dc);
     if (BandShown()) DrawFeedback(dc, 0);
     const Point p = WorldAt(dc, px, py);
-    const int startX = X1, startY = Y1;
     X2 = p.X;
     Y2 = p.Y;
+    // A dragged line is stored with its real bearing, so the hit test of the edit commands treats a sloped
+    // line as sloped; its length field is kept for keyboard segments.
+    Angle = MeasureSegment(X1, Y1, X2, Y2).Angle;
+    ElementNo = 0;
     dc.SetRasterOp(RasterOp::Copy);
+    const int u = S.UnitsPerLogical;
+    LineDrawn = std::abs(X2 - X1) > 2 * u || std::abs(Y2 - Y1) > 2 * u;
     Commit(dc, client);
-    if (Step == 51) {
-        const int u = S.UnitsPerLogical;
-        const bool drawn = std::abs(X2 - startX) > 2 * u || std::abs(Y2 - startY) > 2 * u;
-        Y1 = drawn ? 0 : 125000;
-    }
 }
 
-// Only the plain rubber band lives here; the guide-line modes (11, 140) and the internal-wall band (150)
-// belong to the tools of those modes.
-void TLinetool::MouseMove(Canvas& dc, Size, int px, int py) {
+void TLinetool::MouseMove(Canvas& dc, Size client, int px, int py) {
     if (Dragging != 1) return;
+    if (Mode == ModeExpandBase || Mode == ModeConstruction) {
+        MoveGuideLines(dc, client, px, py);
+        return;
+    }
+    if (Mode == ModeInWall) return; // the internal-wall band belongs to its tool
     S.EnterPhase = Step == 41 ? 2 : 1;
     const Point p = WorldAt(dc, px, py);
     if (X1 == 0 || Y1 == 0) {
@@ -68,9 +87,33 @@ void TLinetool::MouseMove(Canvas& dc, Size, int px, int py) {
     DrawFeedback(dc, 0);
 }
 
+// The guide lines follow the cursor's logical point; they are erased before they move. Construction lines
+// show none within 10 pixels of the window's edge (where the view is about to scroll), so a scroll never
+// leaves half a guide line behind.
+void TLinetool::MoveGuideLines(Canvas& dc, Size client, int px, int py) {
+    if (Mode == ModeExpandBase && Step <= 0) return;
+    const Point l = PixelToLogical(dc.GetMapping(), px, py);
+    if (l.X == HitIndex && l.Y == GuideY) return;
+    const bool inside = px > 10 && py > 10 && px < client.Width - 10 && py < client.Height - 10;
+    if (Scrolled == 2) GuideLines(dc, FeedbackState);
+    HitIndex = l.X;
+    GuideY = l.Y;
+    if (Mode == ModeConstruction && !inside) {
+        Scrolled = 0;
+        return;
+    }
+    GuideLines(dc, FeedbackState);
+    Scrolled = 2;
+}
+
 // A band from a point to itself was never drawn, so there is nothing to erase: drawing it "again" would
 // leave a dot where a canvas draws zero-length lines.
 bool TLinetool::BandShown() const {
+    return X1 != X2 || Y1 != Y2;
+}
+
+bool TLinetool::CanCommit() const {
+    if (X1 < 10 || Y1 < 10 || X2 < 10 || Y2 < 10) return false;
     return X1 != X2 || Y1 != Y2;
 }
 

@@ -3,6 +3,7 @@
 #include "app/drawing_store.h"
 #include "app/settings_files.h"
 #include "tools/drawing_tool.h"
+#include "tools/tool_install.h"
 #include "view/units.h"
 
 #include <algorithm>
@@ -63,17 +64,56 @@ void TMDIChild::OnResize(Size) {
     SetupView(2);
 }
 
-// The keyboard protocol belongs to the keyboard handling of the tools; the window itself only hands typed
-// characters to the text tool that collects them.
-void TMDIChild::OnKeyDown(const KeyEvent&) {}
-
+// Characters typed into the text tool (Mode 24): a line at a time, Enter twice to finish.
 void TMDIChild::OnKeyPress(char c) {
     TDrawingtool* tool = Tool();
     Canvas* dc = U.WindowCanvas();
     if (!tool || !dc || tool->Mode != 24) return;
     tool->Window = this;
     ApplyMapping(*dc);
+    U.SetPanel(0, "GUIDE: press ENTER once for newline - T W I C E to FINISH");
+    if (c == '\r' && TextEntryOpen == 1) {
+        tool->Mode = 20;
+        U.SetPanel(2, "None");
+        U.SetPanel(0, "GUIDE: select tool or function");
+        return;
+    }
+    TextEntryOpen = 0;
+    tool->OperationResult = 0;
     tool->KeyChar(*dc, U.ClientSize(), c);
+    const bool tooLong = tool->OperationResult == NothingHit;
+    if (tooLong) U.Message("", "text longer than maximum 70 letters / spaces", MessageKind::Error);
+    if (c == '\r' || tooLong) NextTextLine();
+}
+
+// After a line of text: the next line starts below the one the tool made (beside it for upright text).
+void TMDIChild::NextTextLine() {
+    TDrawingtool* tool = Tool();
+    const TFlist& list = S.DrawingObjects;
+    const int made = tool->MadeIndex;
+    const auto* text =
+        made >= 0 && made < list.ObjectCount() ? dynamic_cast<const TTextobj*>(list.At(made)) : nullptr;
+    if (!text || text->Kind != 24) {
+        ReturnToPickTool(S, U);
+        U.SetPanel(2, "Pick tool");
+        U.SetPanel(0, "GUIDE: select tool or function");
+        return;
+    }
+    TextEntryOpen = 1;
+    tool->Angle = text->Angle;
+    const bool upright = text->Angle == 900 || text->Angle == 2700;
+    tool->X1 = text->X1 + (upright ? tool->SuggestedLength : 0);
+    tool->Y1 = text->Y1 - (upright ? 0 : tool->SuggestedLength);
+    U.SetCursorPos(WorldToPixel({tool->X1, tool->Y1}));
+}
+
+// A design room nudged by the keyboard is saved when the key is let go.
+void TMDIChild::OnKeyUp(const KeyEvent&) {
+    TDrawingtool* tool = Tool();
+    if (!tool || (tool->Mode != 29000 && tool->Mode != 29001) || tool->Step != 65) return;
+    SaveDrawing(S, ModeWorking);
+    InvalidateChange(ChangeAfterRoomEdit);
+    tool->HitKind = 0;
 }
 
 namespace {

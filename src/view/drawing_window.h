@@ -11,12 +11,16 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace velmora {
 
 enum class MouseButton;
 enum class ScrollRequest;
 class TDrawingtool;
+class TLinetool;
+class TObj;
+class TTextobj;
 
 // The areas InvalidateChange can invalidate around the tool's last change.
 enum : int {
@@ -63,11 +67,15 @@ public:
     // clip is the pixel area being repainted: objects that cannot reach it are skipped, so the canvas must
     // be clipped to it (as a repaint of the backing image is).
     void OnPaint(Canvas& canvas, std::optional<Rect> clip);
+    // Paints one object into the window's picture as the full repaint would (a commit shows its object at
+    // once, before the repaint of its box).
+    void PaintNow(Canvas& dc, const TObj& obj) const;
     void OnMouseDown(MouseButton button, Point px);
     void OnMouseUp(MouseButton button, Point px);
     void OnMouseMove(Point px, bool leftHeld);
     void OnKeyDown(const KeyEvent& key);
     void OnKeyPress(char c);
+    void OnKeyUp(const KeyEvent& key);
     void OnResize(Size client);
     void OnScroll(bool vertical, ScrollRequest request, int thumbPos);
 
@@ -160,6 +168,47 @@ private:
     void LeftDown(Point px);
     void RightDown(Point px);
     void LeftUp(Point px);
+    bool SwitchToDesignRoom(Canvas& dc, Point px);
+    void CentrePick(Canvas& dc, Point px);
+    bool PressIgnored() const;
+    void LeftDownToTool(Canvas& dc, Point px);
+    void ReleaseToTool(Canvas& dc, Point px);
+    bool DragStoresLine(const TLinetool& line, Point px) const;
+    Point WorldToPixel(Point world) const;
+
+    // The edit pick of Mode 99.
+    void EditPick(Canvas& dc, Point px);
+    void RunEditCode(Canvas& dc, Point px, Point at);
+    void ContinueFromEnd(Canvas& dc, Point at);
+    void AdjustByAmount(Point at);
+
+    // Changing a clicked text (Mode 25).
+    void ChangeTextAt(Point px);
+    void ChangeTextWords(TTextobj& text);
+    void ChangeTextSize(TTextobj& text);
+    void InvalidateObject(const TObj& obj);
+
+    // Keyboard dispatch.
+    bool WindowKey(const KeyEvent& key);
+    void NudgeCursor(Key arrow);
+    void UnmarkedKey(Canvas& dc, const KeyEvent& key, Point cursor);
+    void ChooseBaseDirection(Key arrow);
+    void UnmarkedEnter(Canvas& dc, Point cursor);
+    bool ArcEndInLine(Point& cursor, int& height);
+    void SplitAtCursor(Canvas& dc, Point cursor);
+    void MarkedKey(Canvas& dc, const KeyEvent& key, Point cursor);
+    bool WizardRefuses(const KeyEvent& key);
+    void ToggleAngleMode();
+    std::string LengthTitle() const;
+    std::optional<int> SegmentLength(Key arrow);
+    bool EndsOnSheet(Key arrow, int length) const;
+    void ArrowSegment(Canvas& dc, Key arrow, Point cursor);
+    void FinishRun(Canvas& dc);
+    void AfterSegment(Canvas& dc, bool attempted);
+    void RunGuide();
+    bool RunClosed() const;
+    void FinishBase(Canvas& dc);
+    void NextTextLine();
 };
 
 // Zoom Style (menu items in the Zoom and the customise menus): TTZoomdlg on CFG/ZOOMSTYLE.CFG.

@@ -1,11 +1,16 @@
 // Routing the drawing window's mouse events to the installed tool: the window's own Zoom Up rectangle, the
-// centre picks of the base tool, the tool's slots, the read-out and the autoscroll that follows a press.
+// centre picks of the base tool, the pick of an x or a y, the switch to a clicked design room, the tool's
+// slots, the read-out and the autoscroll that follows a press. The edit pick of Mode 99 is edit_pick.cpp.
 // Before every call the tool learns its window and the window's canvas carries the view mapping.
 #include "view/drawing_window.h"
 
+#include "app/drawing_store.h"
 #include "app/program.h"
+#include "app/undo_store.h"
 #include "tools/drawing_tool.h"
+#include "tools/line_tool.h"
 #include "tools/tool_install.h"
+#include "view/units.h"
 
 namespace velmora {
 
@@ -48,31 +53,98 @@ void TMDIChild::LeftDown(Point px) {
     OrgAtPress = {S.ViewOrgX, S.ViewOrgY};
     if (!dc) return;
     ApplyMapping(*dc);
-    const Size client = U.ClientSize();
+    const int step = tool->Step;
+    const bool centrePick = IsCentreLineStep(step) || IsCentreRectStep(step);
+    // Windows and doors are placed by keyboard: their tool hears the left button only in a centre pick.
+    if ((tool->Mode == 200 && !centrePick) || S.CurrentView == ViewLayoutMarking) return;
+    if (step == 10000 || step == 10001) {
+        const Point p = WorldAtPixel(px);
+        if (step == 10000) tool->X1 = p.X;
+        if (step == 10001) tool->Y1 = p.Y;
+        tool->Step = 0;
+        return;
+    }
+    if (SwitchToDesignRoom(*dc, px)) return;
+    if (centrePick) {
+        CentrePick(*dc, px);
+        return;
+    }
+    if (tool->Mode == ModeSelectForEdit) {
+        EditPick(*dc, px);
+        return;
+    }
+    LeftDownToTool(*dc, px);
+}
+
+// A click on a design room with any other tool switches to the room tool of that room.
+bool TMDIChild::SwitchToDesignRoom(Canvas& dc, Point px) {
+    const TDrawingtool* tool = Tool();
+    if (tool->Mode == 29000 || tool->Mode == 29001) return false;
+    const Point w = WorldAtPixel(px);
+    const int u = S.UnitsPerLogical;
+    const int kind =
+        S.DrawingObjects.DesignRoomAt(S.CurrentView, u, WorldToLogical(w.X, u), WorldToLogical(w.Y, u));
+    if ((kind != 29000 && kind != 29001) || !ToolKindAvailable(kind)) return false;
+    InstallTool(S, U, kind);
+    Tool()->Window = this;
+    Tool()->LeftDown(dc, U.ClientSize(), px.X, px.Y);
+    S.SaveState = 1;
+    return true;
+}
+
+void TMDIChild::CentrePick(Canvas& dc, Point px) {
+    TDrawingtool* tool = Tool();
     const int step = tool->Step;
     if (IsCentreLineStep(step)) {
-        tool->CentreOfLine(*dc, client, px.X, px.Y);
+        tool->CentreOfLine(dc, U.ClientSize(), px.X, px.Y);
         if (step == StepCentreLineSecond && tool->Step != StepCentreLineSecond)
             U.SetPanel(0, "GUIDE: Cursor centred");
         return;
     }
-    if (IsCentreRectStep(step)) {
-        tool->CentreOfRect(*dc, client, px.X, px.Y);
-        if (step != StepCentreRectThird || tool->Step == StepCentreRectThird) return;
-        if (tool->Mode == 4 || tool->Mode == 24) {
-            if (tool->HitIndex == 1)
-                U.SetPanel(
-                    0, "GUIDE: click LEFT button on TEXT centre point - type in the input box that appears ");
-            else if (tool->HitIndex == 2)
-                U.SetPanel(0, "GUIDE: click LEFT button on TEXT starting point - then type away - press "
-                              "Enter when finished ");
-        } else {
-            U.SetPanel(0, "GUIDE: Cursor centred");
-        }
+    tool->CentreOfRect(dc, U.ClientSize(), px.X, px.Y);
+    if (step != StepCentreRectThird || tool->Step == StepCentreRectThird) return;
+    if (tool->Mode == 4 || tool->Mode == 24) {
+        if (tool->HitIndex == 1)
+            U.SetPanel(0,
+                       "GUIDE: click LEFT button on TEXT centre point - type in the input box that appears ");
+        else if (tool->HitIndex == 2)
+            U.SetPanel(0, "GUIDE: click LEFT button on TEXT starting point - then type away - press "
+                          "Enter when finished ");
+    } else {
+        U.SetPanel(0, "GUIDE: Cursor centred");
+    }
+}
+
+// The tools that hear nothing more of a press than the window's own handling.
+bool TMDIChild::PressIgnored() const {
+    const TDrawingtool* t = Tool();
+    const int mode = t->Mode, step = t->Step;
+    const bool framed = mode == 20 || mode == 21 || mode == 41 || mode == 60 || mode == 62 || mode == 64;
+    if (framed && step <= 29) return true;
+    if (mode == 57 || (step >= 39 && step <= 42) || (mode == 19 && step == 9) || step == 20 || step == 21)
+        return true;
+    return mode == 98 || mode == ModeExpandBase || mode == ModeConstruction || mode == 4 ||
+           (mode == 24 && TextEntryOpen == 1);
+}
+
+void TMDIChild::LeftDownToTool(Canvas& dc, Point px) {
+    TDrawingtool* tool = Tool();
+    if (tool->Mode == 24 && TextEntryOpen == 0 && tool->Marked == 0) {
+        U.SetPanel(0, "GUIDE: maximum of 70 letters/numbers/spaces per line");
+        tool->Marked = 1;
         return;
     }
-    if (IsPickTool(tool->Mode) && step <= 29) return;
-    tool->LeftDown(*dc, client, px.X, px.Y);
+    if (tool->Mode == 2) {
+        ReadoutMode = 4;
+        return;
+    }
+    if (PressIgnored()) return;
+    if (tool->Mode == ModePlainLine) {
+        const Point p = WorldAtPixel(px);
+        RefX = p.X, RefY = p.Y;
+    }
+    tool->LeftDown(dc, U.ClientSize(), px.X, px.Y);
+    if (tool->Step == 1) U.SetPanel(0, "GUIDE: Selected");
 }
 
 void TMDIChild::RightDown(Point px) {
@@ -138,14 +210,68 @@ void TMDIChild::LeftUp(Point px) {
         U.Invalidate();
         tool->Scrolled = 1;
     }
-    if (IsPickTool(tool->Mode) && tool->Step == 0) {
-        U.SetPanel(0, "GUIDE: Pick Tool");
+    const int mode = tool->Mode, step = tool->Step;
+    if (mode == 25) {
+        ChangeTextAt(px);
         return;
     }
+    // Walls, openings and the marks of construction lines are placed by keyboard: a release adds nothing.
+    if (mode > 26 || mode == ModeConstruction) return;
+    if (IsPickTool(mode)) {
+        if (step == 0) U.SetPanel(0, "GUIDE: Pick Tool");
+        return; // the steps below are other tools' (a pick tool only resumes a step after a centre pick)
+    }
+    if ((step >= 39 && step <= 42) || mode == 4 || mode == 24) return;
     Canvas* dc = U.WindowCanvas();
-    if (!dc || tool->Step >= 1) return;
+    if (!dc) return;
     ApplyMapping(*dc);
-    tool->LeftUp(*dc, U.ClientSize(), px.X, px.Y);
+    ReleaseToTool(*dc, px);
+}
+
+void TMDIChild::ReleaseToTool(Canvas& dc, Point px) {
+    TDrawingtool* tool = Tool();
+    const Size client = U.ClientSize();
+    const int step = tool->Step;
+    auto* line = dynamic_cast<TLinetool*>(tool);
+    // A drag that will store a line takes its undo snapshot first; a click that makes nothing takes none.
+    const bool stores = line && line->Dragging == 1 && DragStoresLine(*line, px);
+    if (step < 1 || step == 50 || step == 51) {
+        if (stores) RecordUndo(S, U);
+        tool->LeftUp(dc, client, px.X, px.Y);
+        // Line + text: a drag too short to be a line does nothing more.
+        if ((step == 50 || step == 51) && line && line->LineDrawn) {
+            tool->Refresh(dc, client);
+            ReturnToPickTool(S, U);
+            SaveDrawing(S, ModeWorking);
+        }
+        return;
+    }
+    switch (step) {
+    case 5:
+    case 15:
+    case 17:
+    case 505:
+    case 555:
+        tool->LeftUp(dc, client, px.X, px.Y);
+        InvalidateChange(ChangeAroundTool);
+        return;
+    case 7:
+        U.Invalidate();
+        InstallTool(S, U, tool->Mode);
+        return;
+    case 11:
+    case 12:
+        InstallTool(S, U, ResumeToolKind);
+        return;
+    default:
+        return;
+    }
+}
+
+bool TMDIChild::DragStoresLine(const TLinetool& line, Point px) const {
+    const Point p = WorldAtPixel(px);
+    if (line.X1 < 10 || line.Y1 < 10 || p.X < 10 || p.Y < 10) return false;
+    return p.X != line.X1 || p.Y != line.Y1;
 }
 
 void TMDIChild::CentreOfLineCommand() {

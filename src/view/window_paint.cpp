@@ -68,6 +68,11 @@ std::vector<TLineobj> VisibleGrid(int anchorX, int anchorY, int s, Colorref c, i
 
 } // namespace
 
+void TMDIChild::PaintNow(Canvas& dc, const TObj& obj) const {
+    dc.SetRasterOp(RasterOp::Copy);
+    obj.Paint(dc, MakePaintContext(), 0);
+}
+
 PaintContext TMDIChild::MakePaintContext() const {
     PaintContext pc;
     pc.UnitsPerLogical = S.UnitsPerLogical;

@@ -3,10 +3,13 @@
 # A script prepares its home folder with comment lines the program itself ignores:
 #   #setup copy FIXTURE DEST   copies tests/fixtures/FIXTURE to DEST inside the home folder
 #   #setup recent NAME         makes NAME the only recent drawing, the one the start-up opens
-# and may ask for more:
+# may ask for more runs:
 #   #sizes WxH ...             runs the script once at each window size (--size), each in a fresh home
 #                              folder WORK/WxH; without it the script runs once at the default size in WORK
+# and checks what the session left behind:
 #   #check unchanged PATH      PATH (inside the home folder) must end the run byte for byte as it began
+#   #check FILE EXPECTED       FILE in the home folder must hold exactly the records of
+#                              tests/scripts/expected/EXPECTED (line ends aside)
 foreach(var VELMORA SCRIPT HOME_TEMPLATE WORK)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "run_script.cmake needs -D${var}=...")
@@ -18,8 +21,7 @@ file(STRINGS "${SCRIPT}" setups REGEX "^#setup ")
 file(STRINGS "${SCRIPT}" checks REGEX "^#check ")
 file(STRINGS "${SCRIPT}" sizes_lines REGEX "^#sizes ")
 
-# One run in a fresh home folder; size is empty for the default window.
-function(run_in home size)
+function(prepare home)
   file(REMOVE_RECURSE "${home}")
   file(COPY "${HOME_TEMPLATE}/" DESTINATION "${home}")
   foreach(line IN LISTS setups)
@@ -37,17 +39,34 @@ function(run_in home size)
       message(FATAL_ERROR "${SCRIPT}: unknown setup line: ${line}")
     endif()
   endforeach()
+endfunction()
 
+# The saved FILE against tests/scripts/expected/EXPECTED, line ends aside.
+function(check_expected home saved expected)
+  if(NOT EXISTS "${home}/${saved}")
+    message(FATAL_ERROR "${SCRIPT}: the session left no ${saved}")
+  endif()
+  file(READ "${home}/${saved}" got)
+  file(READ "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/expected/${expected}" want)
+  string(REPLACE "\r\n" "\n" got "${got}")
+  string(REPLACE "\r\n" "\n" want "${want}")
+  if(NOT got STREQUAL want)
+    message(FATAL_ERROR "${SCRIPT}: ${saved} differs from expected/${expected}:\n--- saved\n${got}\n--- expected\n${want}")
+  endif()
+endfunction()
+
+# One run in a fresh home folder; size is empty for the default window.
+function(run_in home size)
+  prepare("${home}")
   set(watched "")
   foreach(line IN LISTS checks)
     separate_arguments(words UNIX_COMMAND "${line}")
     list(GET words 1 kind)
-    if(NOT kind STREQUAL "unchanged")
-      message(FATAL_ERROR "${SCRIPT}: unknown check line: ${line}")
+    if(kind STREQUAL "unchanged")
+      list(GET words 2 path)
+      file(SHA256 "${home}/${path}" before)
+      list(APPEND watched "${path}|${before}")
     endif()
-    list(GET words 2 path)
-    file(SHA256 "${home}/${path}" before)
-    list(APPEND watched "${path}|${before}")
   endforeach()
 
   set(size_args "")
@@ -59,6 +78,7 @@ function(run_in home size)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "velmora exited with ${status} on ${SCRIPT} (home ${home} ${size})")
   endif()
+
   foreach(entry IN LISTS watched)
     string(REPLACE "|" ";" parts "${entry}")
     list(GET parts 0 path)
@@ -66,6 +86,14 @@ function(run_in home size)
     file(SHA256 "${home}/${path}" after)
     if(NOT after STREQUAL before)
       message(FATAL_ERROR "${SCRIPT}: ${path} changed in the run at ${size} (home ${home})")
+    endif()
+  endforeach()
+  foreach(line IN LISTS checks)
+    separate_arguments(words UNIX_COMMAND "${line}")
+    list(GET words 1 saved)
+    if(NOT saved STREQUAL "unchanged")
+      list(GET words 2 expected)
+      check_expected("${home}" "${saved}" "${expected}")
     endif()
   endforeach()
 endfunction()

@@ -1,0 +1,176 @@
+// The drawing window's input at drawing sizes users reach: a mouse move with a live rubber band, the hit
+// test of an edit click, and one keyboard segment end to end (its undo snapshot, the commit, the save of the
+// whole drawing and the repaint of the changed box), on a generated ground floor of 10,000 and 100,000
+// objects, through the window's own handlers on the backing image the window and headless runs draw on.
+//
+//   build/bench/velmora_input_bench
+//   build/bench/velmora_input_bench --benchmark_filter=/100000 --benchmark_repetitions=5
+//
+// The view is normal zoom (25 mm a pixel) on a 1920 x 1080 window. The benchmark sets
+// QT_QPA_PLATFORM=offscreen itself unless the environment names a platform. SegmentSnapshot and SegmentSave
+// time the two whole-drawing writes of a keyboard segment on their own.
+#include "drawing_generator.h"
+
+#include "app/app_state.h"
+#include "app/drawing_store.h"
+#include "app/program.h"
+#include "app/undo_store.h"
+#include "model/drawing_objects.h"
+#include "platform/scripted_ui.h"
+#include "qt/backing_image.h"
+#include "tools/drawing_tool.h"
+#include "tools/line_commands.h"
+#include "tools/tool_install.h"
+#include "view/drawing_window.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+namespace velmora::bench {
+namespace {
+
+constexpr int ClientWidth = 1920, ClientHeight = 1080;
+constexpr int SheetW = 9600, SheetH = 5400;
+
+class Scene {
+public:
+    explicit Scene(int objects)
+        : Home(std::filesystem::temp_directory_path() /
+               ("velmora-input-bench-" + std::to_string(::getpid()) + "-" + std::to_string(objects))),
+          Ui(Transcript), Picture({ClientWidth, ClientHeight}) {
+        for (const char* dir : {"CFG", "DWGS", "ACT"})
+            std::filesystem::create_directories(Home / dir);
+        S.HomePath = Home;
+        S.DrawingName = "BENCH";
+        S.MetricFlag = 1;
+        S.SetUnitsFromMetricFlag();
+        S.SheetWidth = SheetW;
+        S.SheetHeight = SheetH;
+        S.CurrentView = ViewGround;
+        S.ZoomState = 2;
+        Ui.SetClientSize({ClientWidth, ClientHeight});
+        Ui.SetWindowCanvas(Picture.GetCanvas());
+        Ui.SetPaintHandler([this](const Rect& area) {
+            Picture.Repaint(area, [this](Canvas& c, const Rect& clip) { Window->OnPaint(c, clip); });
+        });
+        Ui.OpenDrawingWindow("-");
+        Window = std::make_unique<TMDIChild>(S, Ui);
+        GeneratedDrawing d = GenerateDrawing(objects);
+        for (const auto& obj : d.Objects)
+            if (obj->Kind < 32000 || obj->Kind > 32005) obj->View = ViewGround;
+        S.DrawingObjects = std::move(d.Objects);
+        S.TakeHeader(d.Header);
+        S.DrawingReady = 2;
+        SaveDrawing(S, ModeWorking);
+        Window->SetupView(1);
+        Ui.Idle();
+    }
+    ~Scene() {
+        Window.reset();
+        std::error_code ec;
+        std::filesystem::remove_all(Home, ec);
+    }
+
+    std::filesystem::path Home;
+    AppState S;
+    std::ostringstream Transcript;
+    ScriptedUi Ui;
+    BackingImage Picture;
+    std::unique_ptr<TMDIChild> Window;
+};
+
+Scene& SceneOf(int objects) {
+    static std::map<int, std::unique_ptr<Scene>> scenes;
+    auto& scene = scenes[objects];
+    if (!scene) scene = std::make_unique<Scene>(objects);
+    return *scene;
+}
+
+// A drag of the line tool: every move erases the old band and draws the new one, and updates the read-out.
+void RubberBandMove(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    CmLineExecute(scene.S, scene.Ui);
+    scene.Window->OnMouseDown(MouseButton::Left, {500, 500});
+    int i = 0;
+    for (auto _ : state) {
+        const Point p{600 + (i % 200), 400 + (i % 150)};
+        ++i;
+        scene.Window->OnMouseMove(p, true);
+    }
+    scene.Window->OnKeyDown(KeyEvent{Key::Escape}); // the drag ends without a line
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
+// An edit click where nothing lies (the whole drawing is looked through) and its refusal.
+void EditClickHitTest(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        InstallTool(scene.S, scene.Ui, ModeSelectForEdit);
+        scene.S.CurrentTool->Step = 700;
+        scene.Window->OnMouseDown(MouseButton::Left, {5, 5});
+        scene.Window->OnMouseUp(MouseButton::Left, {5, 5});
+    }
+    ReturnToPickTool(scene.S, scene.Ui);
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
+// One arrow segment from the keyboard: the length typed, the undo snapshot, the commit with its save of the
+// whole drawing, and the repaint of the box it invalidated. Right and left in turn, so the chain stays put.
+void KeyboardSegment(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    CmLineExecute(scene.S, scene.Ui);
+    scene.Ui.SetCursorPos({900, 500});
+    scene.Window->OnKeyDown(KeyEvent{Key::Enter});
+    bool right = true;
+    for (auto _ : state) {
+        scene.Ui.Queue(ScriptAnswer::ForInput("2000"));
+        scene.Window->OnKeyDown(KeyEvent{right ? Key::Right : Key::Left});
+        scene.Ui.Idle();
+        right = !right;
+    }
+    ReturnToPickTool(scene.S, scene.Ui);
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
+// The two whole-drawing writes a keyboard segment makes, on their own: the undo snapshot and the save.
+void SegmentSnapshot(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        RecordUndo(scene.S, scene.Ui);
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
+void SegmentSave(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        SaveDrawing(scene.S, ModeWorking);
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
+BENCHMARK(RubberBandMove)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(EditClickHitTest)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(KeyboardSegment)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SegmentSnapshot)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SegmentSave)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+} // namespace velmora::bench
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
