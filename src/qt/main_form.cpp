@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -27,6 +26,18 @@ constexpr int ReadoutWidth = 330;
 
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A menu's caption with its Alt letter: the first letter of the caption that no menu before it took.
+QString WithAltLetter(std::string_view caption, QString& taken) {
+    QString text = Q(caption);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i].toLower();
+        if (!c.isLetter() || taken.contains(c)) continue;
+        taken += c;
+        return text.insert(i, '&');
+    }
+    return text;
 }
 
 QString CssColour(Colorref c) {
@@ -76,8 +87,9 @@ void TMainForm::AddAction(const std::string& handler, QAction* action) {
 }
 
 void TMainForm::BuildMenus() {
+    QString altLetters;
     for (const Menu& menu : MenuTable()) {
-        QMenu* m = menuBar()->addMenu(Q(menu.Caption));
+        QMenu* m = menuBar()->addMenu(WithAltLetter(menu.Caption, altLetters));
         std::map<std::string_view, QMenu*> submenus;
         for (const MenuItem& item : menu.Items) {
             if (item.IsSeparator()) {
@@ -281,11 +293,12 @@ void TMainForm::UpdateTitle() {
         setWindowTitle(FrameCaption);
 }
 
+// The window takes the key straight, never as an event sent back down to it: a key it passed up (a
+// shortcut of a disabled item, Ctrl+Q) would otherwise go round between the two until the stack ran out.
 void TMainForm::keyPressEvent(QKeyEvent* e) {
     if (Child && Child->isVisible()) {
         Child->Area()->setFocus();
-        QCoreApplication::sendEvent(Child->Area(), e);
-        return;
+        if (Child->TakeKey(*e)) return;
     }
     QMainWindow::keyPressEvent(e);
 }

@@ -68,7 +68,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    // Keys that reach the frame (nothing in it has the focus) belong to the drawing window.
+    // Keys that reach the frame (nothing in it has the focus) belong to the drawing window when they are
+    // its keys.
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
