@@ -69,7 +69,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     // Keys that reach the frame (nothing in it has the focus) belong to the drawing window when they are
-    // its keys.
+    // its keys; without a window they go to the Program.
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -78,6 +78,7 @@ private:
     void BuildStatusBar();
     void AddAction(const std::string& handler, QAction* action);
     void PlaceStatusBar();
+    void ShareStatusBar();
     void UpdateTitle();
 
     Program* Prog = nullptr;

@@ -56,7 +56,8 @@ TEST_F(FrameTest, MenusAndButtonsFollowTheTableAndTheCommandsThatExist) {
 
 TEST_F(FrameTest, TheStatusBarStandsWhereTheGuideSettingsSayInTheirColour) {
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(Form.PanelLabel(i)->minimumWidth(), (std::array{600, 90, 50})[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(Form.PanelLabel(i)->sizeHint().width(),
+                  (std::array{600, 90, 50})[static_cast<std::size_t>(i)]);
     auto* central = static_cast<QVBoxLayout*>(Form.centralWidget()->layout());
     Form.ApplyGuide(1, Rgb(200, 255, 200), Rgb(0, 0, 128));
     EXPECT_TRUE(Form.GuideAtTop());
