@@ -104,13 +104,12 @@ TEST_F(FrameKeys, EveryMenuShortcutRunsItsItemsCommandWithADrawingOpen) {
         }
         ASSERT_EQ(Focus(), Form.DrawingWindow()->Area());
         const bool enabled = Form.Action(std::string(item->Handler))->isEnabled();
-        EXPECT_EQ(enabled, item->Built);
         Press(QKeySequence(QString::fromUtf8(item->Shortcut.data(), item->Shortcut.size())));
         EXPECT_EQ(Ran[std::string(item->Handler)], enabled ? 1 : 0);
         EXPECT_EQ(RunCount(), enabled ? 1 : 0);
     }
     // Keys of no item end at the frame.
-    for (const char* keys : {"Ctrl+Q", "Ctrl+W", "Alt+Q", "Ctrl+Shift+S", "Ctrl+F1"}) {
+    for (const char* keys : {"Ctrl+Q", "Ctrl+W", "Alt+Q", "Ctrl+Shift+S", "Alt+Left"}) {
         SCOPED_TRACE(keys);
         ASSERT_NE(Form.DrawingWindow(), nullptr);
         EXPECT_TRUE(Press(QKeySequence(keys)).empty());
