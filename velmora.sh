@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libpng-dev zlib1g-dev fonts-dejavu-core xvfb xauth qt6-svg-dev poppler-utils)
+          libpng-dev zlib1g-dev fonts-dejavu-core xvfb xauth xdotool qt6-svg-dev poppler-utils)
 
 install_missing() {
     local missing=()

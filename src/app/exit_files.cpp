@@ -16,9 +16,13 @@ void AddOpenDrawingToRecent(AppState& s, Ui& ui) {
 }
 
 // The drawing is read back whole from its working copy, on the ground floor, before the question: that is
-// the state the answer keeps or gives up. A working copy that cannot be read is left alone.
+// the state the answer keeps or gives up. A working copy that cannot be read is left alone. The drawing as
+// it stood comes back when the user stays.
 bool SettleChangesAtExit(AppState& s, Ui& ui) {
-    s.DrawingObjects.Clear();
+    TFlist held;
+    held.Swap(s.DrawingObjects);
+    const DrawingHeader header = s.Header();
+    const int view = s.CurrentView;
     s.CurrentView = ViewGround;
     const FileResult r = LoadDrawing(s, ModeWorking);
     if (!r.Ok()) {
@@ -27,10 +31,13 @@ bool SettleChangesAtExit(AppState& s, Ui& ui) {
     }
     if (s.DrawingObjects.ObjectCount() <= 4) return true;
     if (s.SaveState == 1) {
-        AskToKeepChanges(s, ui);
-    } else if (s.SaveState == 2) {
-        WriteDrawing(s, ui, ModeWorking);
+        if (AskToKeepChanges(s, ui)) return true;
+        s.DrawingObjects.Swap(held);
+        s.TakeHeader(header);
+        s.CurrentView = view;
+        return false;
     }
+    if (s.SaveState == 2) WriteDrawing(s, ui, ModeWorking);
     return true;
 }
 

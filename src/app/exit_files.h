@@ -12,7 +12,8 @@ namespace velmora {
 void AddOpenDrawingToRecent(AppState& state, Ui& ui);
 
 // Settles the changes made since the last explicit save (keep them, or return to the checkpoint). True when
-// the frame may close.
+// the frame may close; false when the user stays (Cancel on the question), with the drawing, its view and
+// its files as they were.
 bool SettleChangesAtExit(AppState& state, Ui& ui);
 
 } // namespace velmora

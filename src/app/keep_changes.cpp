@@ -51,19 +51,22 @@ void SaveCurrentBeforeLeaving(AppState& s, Ui& ui) {
     WriteDrawing(s, ui, ModeWorking);
 }
 
-void AskToKeepChanges(AppState& s, Ui& ui) {
+bool AskToKeepChanges(AppState& s, Ui& ui) {
     s.LastCommand = 200;
     if (s.SaveState == 2) {
         WriteDrawing(s, ui, ModeWorking);
-        return;
+        return true;
     }
-    if (s.SaveState != 1) return;
-    if (ui.AskYesNo("", KeepQuestion)) {
+    if (s.SaveState != 1) return true;
+    const std::optional<bool> keep = ui.AskYesNoCancel("", KeepQuestion);
+    if (!keep) return false;
+    if (*keep) {
         if (WriteDrawing(s, ui, ModeWorking)) WriteDrawing(s, ui, ModeCheckpoint);
-        return;
+        return true;
     }
     ReturnToCheckpoint(s, ui);
     s.SaveState = 0;
+    return true;
 }
 
 bool LeaveGuidedSequence(AppState& s, Ui& ui) {

@@ -12,10 +12,11 @@ namespace velmora {
 void SaveCurrentBeforeLeaving(AppState& state, Ui& ui);
 
 // With SaveState 1 asks "do you wish to save drawing changes?": Yes writes the drawing and the checkpoint;
-// No returns the drawing to the checkpoint and SaveState to 0. With autosave on (2) writes the drawing. A
-// checkpoint that cannot be read, or holds no drawing, never replaces or deletes the drawing: the changes
-// are then kept and the user is told.
-void AskToKeepChanges(AppState& state, Ui& ui);
+// No returns the drawing to the checkpoint and SaveState to 0; Cancel (Escape, the box closed) writes and
+// discards nothing and returns false: the user stays where the question was asked, and the command that
+// was leaving ends. With autosave on (2) writes the drawing. A checkpoint that cannot be read, or holds no
+// drawing, never replaces or deletes the drawing: the changes are then kept and the user is told.
+bool AskToKeepChanges(AppState& state, Ui& ui);
 
 // A guided sequence past its first step asks "do you wish to leave the Wizard?"; Yes ends the sequence.
 // False when the user stays in it (the command then ends).

@@ -95,13 +95,15 @@ void Program::OpenFirstRecentDrawing() {
 bool Program::RunExitSequence() {
     if (Exiting) return true;
     if (S.DrawingReady == 2 && !S.DrawingName.empty()) {
+        // The changes are settled first: a user who stays (Cancel) must find nothing written, not even
+        // the recent list.
+        if (!SettleChangesAtExit(S, U)) return false;
         AddOpenDrawingToRecent(S, U);
         std::string error;
         if (!WriteSettingsLine(S.HomePath, "LASTDWG.CFG", error, "%d %s\n",
                                static_cast<int>(S.DrawingName.size()), S.DrawingName.c_str()))
             U.Message("", error, MessageKind::Error);
         if (!SaveUndoHistory(S, error)) U.Message("", error, MessageKind::Error);
-        if (!SettleChangesAtExit(S, U)) return false;
     }
     CloseDrawingWindow();
     S.DrawingObjects.Clear();

@@ -28,9 +28,12 @@ void Refuse(AppState& s, Ui& ui, int viewOnScreen, const char* why) {
     s.DrawingReady = 2;
 }
 
-void SettleBeforeSwitch(AppState& s, Ui& ui) {
+// False when the user stays on the view (Cancel on the question): the display mode and the drawing are as
+// they were, and the switch ends.
+bool SettleBeforeSwitch(AppState& s, Ui& ui) {
+    if (s.SaveState > 0 && !AskToKeepChanges(s, ui)) return false;
     s.WallDisplayMode = MapBackFromOverlays(s.WallDisplayMode);
-    if (s.SaveState > 0) AskToKeepChanges(s, ui);
+    return true;
 }
 
 // Changes kind and view of the rooms of one kind and view from index 6 on; the number changed.
@@ -228,7 +231,10 @@ void CmPlanExecute(Program& p) {
                "There is no plan drawing - finish your layout by marking the external walls first");
         return;
     }
-    SettleBeforeSwitch(s, ui);
+    if (!SettleBeforeSwitch(s, ui)) {
+        s.CurrentView = from;
+        return;
+    }
     if (RecentreView(s, CentreFloor)) WriteDrawing(s, ui, ModeWorking);
     s.DrawingReady = 0;
     ui.SetPanel(0, "GUIDE: ground floor view");
@@ -243,7 +249,7 @@ void CmUpperFloorExecute(Program& p, int floorView) {
     s.LastCommand = ViewCommandArea;
     const int from = s.CurrentView;
     if (!LeaveView(p)) return;
-    SettleBeforeSwitch(s, ui);
+    if (!SettleBeforeSwitch(s, ui)) return;
     ui.SetPanel(2, "");
     if (!s.DrawingObjects.HasContent(FloorBelow(floorView))) {
         Refuse(s, ui, from, MissingFloorBelowMessage(floorView));
@@ -271,8 +277,8 @@ void CmSiteExecute(Program& p) {
     if (s.DrawingReady != 2) return;
     s.LastCommand = ViewCommandArea;
     if (!LeaveView(p)) return;
+    if (s.SaveState > 0 && !AskToKeepChanges(s, ui)) return;
     s.CurrentView = ViewSite;
-    if (s.SaveState > 0) AskToKeepChanges(s, ui);
     s.DrawingReady = 0;
     InstallTool(s, ui, ModePick);
     s.WallDisplayMode = 0;
@@ -302,7 +308,7 @@ void CmLayout1Execute(Program& p) {
     if (s.DrawingReady != 2) return;
     s.LastCommand = DesignRoomArea;
     if (!LeaveView(p)) return;
-    if (s.SaveState > 0) AskToKeepChanges(s, ui);
+    if (s.SaveState > 0 && !AskToKeepChanges(s, ui)) return;
     int finished = 0;
     for (const auto& obj : s.DrawingObjects)
         if (obj->Kind == 29500 && obj->View == ViewGround) ++finished;

@@ -76,27 +76,35 @@ void ScriptedUi::Message(const std::string& title, const std::string& text, Mess
     Out << "[" << tag << " " << Quoted(title) << "] " << OneLine(text) << "\n";
 }
 
-// A question of two buttons takes only an answer naming one of them: a script answering a Yes/No question
-// with OK is wrong, and saying so beats guessing which button was meant.
-bool ScriptedUi::AskQuestion(const std::string& title, const std::string& text, const std::string& asked,
-                             MessageReply accept, MessageReply decline) {
+// A question takes only an answer naming one of its buttons: a script answering a Yes/No question with OK
+// (or Cancel) is wrong, and saying so beats guessing which button was meant.
+MessageReply ScriptedUi::AskQuestion(const std::string& title, const std::string& text,
+                                     const std::string& asked, const std::vector<MessageReply>& buttons) {
     RecordMessage(title, text);
     Out << "[question " << Quoted(title) << "] " << OneLine(text) << "\n";
     ScriptAnswer a = Take(AnswerKind::Message, asked);
-    if (a.Reply != accept && a.Reply != decline)
+    if (std::find(buttons.begin(), buttons.end(), a.Reply) == buttons.end())
         Fail("the " + asked + " cannot be answered " + ReplyName(a.Reply) + FromLine(a));
     Out << "  -> " << ReplyName(a.Reply) << "\n";
-    return a.Reply == accept;
+    return a.Reply;
 }
 
 bool ScriptedUi::AskYesNo(const std::string& title, const std::string& text) {
     return AskQuestion(title, text, "Yes/No question " + Quoted(text) + " (buttons: Yes, No)",
-                       MessageReply::Yes, MessageReply::No);
+                       {MessageReply::Yes, MessageReply::No}) == MessageReply::Yes;
 }
 
 bool ScriptedUi::AskOkCancel(const std::string& title, const std::string& text) {
     return AskQuestion(title, text, "OK/Cancel question " + Quoted(text) + " (buttons: O K, Cancel)",
-                       MessageReply::Ok, MessageReply::Cancel);
+                       {MessageReply::Ok, MessageReply::Cancel}) == MessageReply::Ok;
+}
+
+std::optional<bool> ScriptedUi::AskYesNoCancel(const std::string& title, const std::string& text) {
+    const MessageReply r =
+        AskQuestion(title, text, "Yes/No/Cancel question " + Quoted(text) + " (buttons: Yes, No, Cancel)",
+                    {MessageReply::Yes, MessageReply::No, MessageReply::Cancel});
+    if (r == MessageReply::Cancel) return std::nullopt;
+    return r == MessageReply::Yes;
 }
 
 std::optional<std::string> ScriptedUi::InputBox(const std::string& caption, const std::string& prompt,

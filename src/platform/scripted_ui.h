@@ -60,6 +60,7 @@ public:
     void Message(const std::string& title, const std::string& text, MessageKind kind) override;
     bool AskYesNo(const std::string& title, const std::string& text) override;
     bool AskOkCancel(const std::string& title, const std::string& text) override;
+    std::optional<bool> AskYesNoCancel(const std::string& title, const std::string& text) override;
     std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                         const std::string& initial) override;
     std::string RunDialog(DialogDescription& dialog) override;
@@ -98,9 +99,9 @@ private:
     ScriptAnswer Take(AnswerKind kind, const std::string& asked);
     [[noreturn]] void Fail(const std::string& why);
     void RecordMessage(const std::string& title, const std::string& text);
-    // Shows a two-button question and takes its answer, which must be accept or decline; true for accept.
-    bool AskQuestion(const std::string& title, const std::string& text, const std::string& asked,
-                     MessageReply accept, MessageReply decline);
+    // Shows a question and takes its answer, which must name one of its buttons.
+    MessageReply AskQuestion(const std::string& title, const std::string& text, const std::string& asked,
+                             const std::vector<MessageReply>& buttons);
     bool PressButton(DialogDescription& dialog, const DialogButton& button, std::string& refusal);
 
     std::ostream& Out;

@@ -48,6 +48,9 @@ public:
                          MessageKind kind = MessageKind::Information) = 0;
     virtual bool AskYesNo(const std::string& title, const std::string& text) = 0;    // true: Yes
     virtual bool AskOkCancel(const std::string& title, const std::string& text) = 0; // true: O K
+    // A Yes/No question whose Cancel calls off what asked it; Escape and the box's close button are Cancel,
+    // never No. True: Yes, false: No, nothing: Cancel.
+    virtual std::optional<bool> AskYesNoCancel(const std::string& title, const std::string& text) = 0;
     // The input box: the text typed, or nothing when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                                 const std::string& initial) = 0;

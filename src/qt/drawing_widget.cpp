@@ -79,11 +79,9 @@ void DrawingArea::wheelEvent(QWheelEvent* e) {
         Window.ScrollRequested(vertical, r, 0);
 }
 
+// A key that is not the drawing's goes on to the frame, whose menus it may belong to.
 void DrawingArea::keyPressEvent(QKeyEvent* e) {
-    if (const auto key = KeyEventFromQt(e->key(), e->modifiers(), e->text()))
-        Window.KeyPressed(*key);
-    else
-        QWidget::keyPressEvent(e);
+    if (!Window.TakeKey(*e)) e->ignore();
 }
 
 TMDIChildWidget::TMDIChildWidget(QWidget* parent)
@@ -227,6 +225,12 @@ void TMDIChildWidget::MouseUp(MouseButton b, Point p) {
 void TMDIChildWidget::MouseMoved(Point p, bool leftHeld) {
     Cursor = p;
     Run([p, leftHeld](Program& prog) { prog.MouseMove(p, leftHeld); });
+}
+
+bool TMDIChildWidget::TakeKey(const QKeyEvent& e) {
+    const auto key = KeyEventFromQt(e.key(), e.modifiers(), e.text());
+    if (key) KeyPressed(*key);
+    return key.has_value();
 }
 
 void TMDIChildWidget::KeyPressed(const KeyEvent& key) {

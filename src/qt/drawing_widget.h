@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class QKeyEvent;
 class QScrollBar;
 
 namespace velmora {
@@ -79,6 +80,9 @@ public:
     void MouseUp(MouseButton b, Point p);
     void MouseMoved(Point p, bool leftHeld);
     void KeyPressed(const KeyEvent& key);
+    // Hands a Qt key to the Program when it is a key of the drawing; false for any other key (a menu's),
+    // which the caller passes on. Nothing here sends an event, so a key can never come back round.
+    bool TakeKey(const QKeyEvent& e);
     void ScrollRequested(bool vertical, ScrollRequest request, int thumbPos);
 
 private:

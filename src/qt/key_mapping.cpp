@@ -56,6 +56,8 @@ std::optional<Key> KeypadOperator(int qtKey) {
 } // namespace
 
 std::optional<KeyEvent> KeyEventFromQt(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
+    // Alt opens the menus; the drawing has no Alt keys.
+    if (modifiers.testFlag(Qt::AltModifier)) return std::nullopt;
     KeyEvent e;
     e.Shift = modifiers.testFlag(Qt::ShiftModifier);
     e.Control = modifiers.testFlag(Qt::ControlModifier);
@@ -69,8 +71,9 @@ std::optional<KeyEvent> KeyEventFromQt(int qtKey, Qt::KeyboardModifiers modifier
             e.Code = *op;
             return e;
         }
-    // Drawing texts are 8-bit; a character outside Latin-1 cannot be typed into them.
-    if (text.size() == 1) {
+    // Drawing texts are 8-bit; a character outside Latin-1 cannot be typed into them. Ctrl with a character
+    // is a menu shortcut, not typing, whatever text the platform reports with it.
+    if (text.size() == 1 && !e.Control) {
         const char16_t c = text.at(0).unicode();
         if (c > u' ' && c != 127 && c < 256) {
             e.Code = Key::Character;

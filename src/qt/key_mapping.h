@@ -11,8 +11,9 @@
 
 namespace velmora {
 
-// The key the core sees for a Qt key event, or nothing for keys it has no name for (Shift alone, ...). The
-// keypad's + - * / are Add, Subtract, Multiply and Divide; the same characters elsewhere are characters.
+// The key the core sees for a Qt key event, or nothing for keys it has no name for (Shift alone, ...) and for
+// the keys of the menus (anything with Alt, a character with Ctrl). The keypad's + - * / are Add, Subtract,
+// Multiply and Divide; the same characters elsewhere are characters.
 std::optional<KeyEvent> KeyEventFromQt(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
 
 // The character a key types after it went down (Enter types a carriage return, Escape 27, the keypad's Add

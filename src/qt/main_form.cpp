@@ -1,11 +1,11 @@
 #include "qt/main_form.h"
 
 #include "app/menu_table.h"
+#include "qt/key_mapping.h"
 #include "qt/tool_icons.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -22,11 +22,41 @@ namespace velmora {
 
 namespace {
 
+// The status panels' widths in the empty frame, and their shares of the bar once a drawing is open. Both
+// are what the panels take when there is room: a narrow frame shrinks them, down to PanelMinimum, so the
+// frame fits a small screen and the bar stays whole.
 constexpr std::array<int, 3> PanelWidths{600, 90, 50};
+constexpr std::array<int, 3> DrawingPanelShares{8, 1, 1};
+constexpr int PanelMinimum = 16;
 constexpr int ReadoutWidth = 330;
+
+// A status panel whose preferred width is its own, not its text's: a long guide line is cut, never
+// widening the frame.
+class StatusPanel : public QLabel {
+public:
+    StatusPanel(int preferredWidth, QWidget* parent) : QLabel(parent), Preferred(preferredWidth) {
+        setMinimumWidth(PanelMinimum);
+    }
+    QSize sizeHint() const override { return {Preferred, QLabel::sizeHint().height()}; }
+
+private:
+    int Preferred;
+};
 
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A menu's caption with its Alt letter: the first letter of the caption that no menu before it took.
+QString WithAltLetter(std::string_view caption, QString& taken) {
+    QString text = Q(caption);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i].toLower();
+        if (!c.isLetter() || taken.contains(c)) continue;
+        taken += c;
+        return text.insert(i, '&');
+    }
+    return text;
 }
 
 QString CssColour(Colorref c) {
@@ -76,8 +106,9 @@ void TMainForm::AddAction(const std::string& handler, QAction* action) {
 }
 
 void TMainForm::BuildMenus() {
+    QString altLetters;
     for (const Menu& menu : MenuTable()) {
-        QMenu* m = menuBar()->addMenu(Q(menu.Caption));
+        QMenu* m = menuBar()->addMenu(WithAltLetter(menu.Caption, altLetters));
         std::map<std::string_view, QMenu*> submenus;
         for (const MenuItem& item : menu.Items) {
             if (item.IsSeparator()) {
@@ -131,12 +162,12 @@ void TMainForm::BuildStatusBar() {
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(2);
     for (std::size_t i = 0; i < Panels.size(); ++i) {
-        auto* label = new QLabel(St);
+        auto* label = new StatusPanel(PanelWidths[i], St);
         label->setObjectName(QString("panel%1").arg(i));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setContentsMargins(4, 1, 4, 1);
-        label->setMinimumWidth(PanelWidths[i]);
+        // The last panel takes what the others leave.
         if (i + 1 < Panels.size()) label->setMaximumWidth(PanelWidths[i]);
         row->addWidget(label, i + 1 == Panels.size() ? 1 : 0);
         Panels[i] = label;
@@ -245,16 +276,18 @@ TMDIChildWidget* TMainForm::OpenDrawingWindow(const std::string& caption) {
     Child->Area()->setFocus();
     ChildCaption = caption;
     UpdateTitle();
-    // A drawing's panels share the status bar's width: the guide line most of it. The shares are of the room
-    // the panels have, so that they never push the frame wider than the screen.
-    const QMargins m = St->layout()->contentsMargins();
-    const int room = St->width() - m.left() - m.right() - 2 * St->layout()->spacing();
-    if (room > 0) {
-        Panels[0]->setFixedWidth(room * 8 / 10);
-        Panels[1]->setFixedWidth(room / 10);
-        Panels[2]->setMinimumWidth(0);
-    }
+    ShareStatusBar();
     return Child;
+}
+
+// A drawing's panels share the status bar's width, the guide line most of it, at any width of the frame.
+void TMainForm::ShareStatusBar() {
+    auto* row = static_cast<QHBoxLayout*>(St->layout());
+    for (std::size_t i = 0; i < Panels.size(); ++i) {
+        Panels[i]->setMaximumWidth(QWIDGETSIZE_MAX);
+        Panels[i]->setSizePolicy(QSizePolicy::Ignored, Panels[i]->sizePolicy().verticalPolicy());
+        row->setStretchFactor(Panels[i], DrawingPanelShares[i]);
+    }
 }
 
 void TMainForm::CloseDrawingWindow() {
@@ -281,10 +314,15 @@ void TMainForm::UpdateTitle() {
         setWindowTitle(FrameCaption);
 }
 
+// The window takes the key straight, never as an event sent back down to it: a key it passed up (a
+// shortcut of a disabled item, Ctrl+Q) would otherwise go round between the two until the stack ran out.
+// Without a window the Program still hears the drawing keys (F1 says a drawing must be opened first).
 void TMainForm::keyPressEvent(QKeyEvent* e) {
     if (Child && Child->isVisible()) {
         Child->Area()->setFocus();
-        QCoreApplication::sendEvent(Child->Area(), e);
+        if (Child->TakeKey(*e)) return;
+    } else if (const auto key = KeyEventFromQt(e->key(), e->modifiers(), e->text()); key && Prog) {
+        Dispatch([this, &key] { Prog->KeyDown(*key); });
         return;
     }
     QMainWindow::keyPressEvent(e);

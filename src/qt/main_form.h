@@ -68,7 +68,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    // Keys that reach the frame (nothing in it has the focus) belong to the drawing window.
+    // Keys that reach the frame (nothing in it has the focus) belong to the drawing window when they are
+    // its keys; without a window they go to the Program.
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -77,6 +78,7 @@ private:
     void BuildStatusBar();
     void AddAction(const std::string& handler, QAction* action);
     void PlaceStatusBar();
+    void ShareStatusBar();
     void UpdateTitle();
 
     Program* Prog = nullptr;

@@ -76,6 +76,16 @@ bool QtUi::AskOkCancel(const std::string& title, const std::string& text) {
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+// With a Cancel button the box's escape button is Cancel: Escape and the close button leave it so.
+std::optional<bool> QtUi::AskYesNoCancel(const std::string& title, const std::string& text) {
+    const auto answer =
+        QMessageBox::question(&F, Title(title), QString::fromStdString(text),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) return true;
+    if (answer == QMessageBox::No) return false;
+    return std::nullopt;
+}
+
 std::optional<std::string> QtUi::InputBox(const std::string& caption, const std::string& prompt,
                                           const std::string& initial) {
     bool ok = false;

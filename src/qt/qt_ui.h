@@ -24,6 +24,7 @@ public:
     void Message(const std::string& title, const std::string& text, MessageKind kind) override;
     bool AskYesNo(const std::string& title, const std::string& text) override;
     bool AskOkCancel(const std::string& title, const std::string& text) override;
+    std::optional<bool> AskYesNoCancel(const std::string& title, const std::string& text) override;
     std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                         const std::string& initial) override;
     std::string RunDialog(DialogDescription& dialog) override;

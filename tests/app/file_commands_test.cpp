@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace velmora {
@@ -546,6 +547,48 @@ TEST_F(FileCommandsTest, AskToKeepChangesKeepsOrReturnsToTheCheckpoint) {
     AskToKeepChanges(State, Ui);
     EXPECT_EQ(ReadFile(Dwg(Sample)), saved);
     EXPECT_EQ(State.SaveState, 0);
+}
+
+// Every file of the home folder with its bytes.
+std::map<std::string, std::string> FilesOf(const fs::path& home) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(home))
+        if (e.is_regular_file()) files[fs::relative(e.path(), home)] = ReadFile(e.path());
+    return files;
+}
+
+// Cancel on the save question (Escape, or the box closed) means staying: wherever it is asked, nothing is
+// written or discarded and the command ends on the view it was asked from, the changes still unsaved.
+TEST_F(FileCommandsTest, CancelOnTheSaveQuestionStaysWithTheChangesWhereverItIsAsked) {
+    Start();
+    const char* const places[] = {
+        "CmExitExecute",   "", "CmPlanExecute", "CmPlan1Execute", "CmSubfloorExecute", "CmSiteExecute",
+        "CmLayout1Execute"};
+    for (const std::string handler : places) {
+        SCOPED_TRACE(handler.empty() ? "the frame's close box" : handler);
+        ChangeDrawing();
+        const auto files = FilesOf(Home.Path);
+        const int objects = State.DrawingObjects.ObjectCount();
+        AnswerMessage(MessageReply::Cancel);
+        if (handler.empty()) {
+            EXPECT_FALSE(Prog.CloseRequested());
+        } else {
+            Run(handler.c_str());
+        }
+        EXPECT_EQ(Ui.LastMessage(), "do you wish to save drawing changes?");
+        EXPECT_FALSE(Prog.ExitRequested());
+        EXPECT_TRUE(FilesOf(Home.Path) == files);
+        EXPECT_EQ(State.DrawingObjects.ObjectCount(), objects);
+        EXPECT_EQ(State.SaveState, 1);
+        EXPECT_EQ(State.CurrentView, ViewGround);
+        EXPECT_EQ(State.DrawingReady, 2);
+        EXPECT_EQ(Ui.WindowCaption(), std::string(Sample) + ".PLN");
+    }
+    // The question still answers Yes and No as before.
+    AnswerMessage(MessageReply::Yes);
+    Run("CmExitExecute");
+    EXPECT_TRUE(Prog.ExitRequested());
+    EXPECT_EQ(ReadFile(Cfg("tmp.cfg")), ReadFile(Dwg(Sample)));
 }
 
 // A checkpoint that holds nothing, or cannot be read, is not the drawing as last saved: "No" must never

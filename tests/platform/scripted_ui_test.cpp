@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
 namespace velmora {
@@ -208,22 +209,39 @@ TEST(ScriptedUiDialog, ButtonsThatActLeaveTheDialogOpen) {
 }
 
 TEST(ScriptedUiQuestions, RepliesAnswerTheirOwnKindOfQuestion) {
+    enum class Asked { YesNo, OkCancel, YesNoCancel };
     struct Case {
-        bool YesNo;
+        Asked Question;
         MessageReply Reply;
-        bool Result;
+        std::optional<bool> Result;
     };
-    for (const Case& c : {Case{true, MessageReply::Yes, true}, Case{true, MessageReply::No, false},
-                          Case{false, MessageReply::Ok, true}, Case{false, MessageReply::Cancel, false}}) {
+    for (const Case& c :
+         {Case{Asked::YesNo, MessageReply::Yes, true}, Case{Asked::YesNo, MessageReply::No, false},
+          Case{Asked::OkCancel, MessageReply::Ok, true}, Case{Asked::OkCancel, MessageReply::Cancel, false},
+          Case{Asked::YesNoCancel, MessageReply::Yes, true},
+          Case{Asked::YesNoCancel, MessageReply::No, false},
+          Case{Asked::YesNoCancel, MessageReply::Cancel, std::nullopt}}) {
         Session s;
         s.Ui.Queue(ScriptAnswer::ForMessage(c.Reply));
-        EXPECT_EQ(c.YesNo ? s.Ui.AskYesNo("t", "sure?") : s.Ui.AskOkCancel("t", "sure?"), c.Result);
+        const std::optional<bool> result = c.Question == Asked::YesNo ? s.Ui.AskYesNo("t", "sure?")
+                                           : c.Question == Asked::OkCancel
+                                               ? s.Ui.AskOkCancel("t", "sure?")
+                                               : s.Ui.AskYesNoCancel("t", "sure?");
+        EXPECT_EQ(result, c.Result) << ReplyName(c.Reply);
         EXPECT_EQ(s.Ui.LastMessage(), "sure?");
     }
     Session wrong;
     wrong.Ui.Queue(ScriptAnswer::ForMessage(MessageReply::Ok));
     EXPECT_THROW(wrong.Ui.AskYesNo("t", "leave the Wizard?"), ScriptFailure);
     EXPECT_NE(wrong.Ui.Failure().find("cannot be answered OK"), std::string::npos);
+    // Cancel is no answer to a question that cannot be called off, nor OK to one that can.
+    Session noCancel;
+    noCancel.Ui.Queue(ScriptAnswer::ForMessage(MessageReply::Cancel));
+    EXPECT_THROW(noCancel.Ui.AskYesNo("t", "leave the Wizard?"), ScriptFailure);
+    Session noOk;
+    noOk.Ui.Queue(ScriptAnswer::ForMessage(MessageReply::Ok));
+    EXPECT_THROW(noOk.Ui.AskYesNoCancel("", "do you wish to save drawing changes?"), ScriptFailure);
+    EXPECT_NE(noOk.Ui.Failure().find("(buttons: Yes, No, Cancel)"), std::string::npos) << noOk.Ui.Failure();
 }
 
 TEST(ScriptedUiQuestions, BoxesWithOnlyOkTakeNoAnswer) {

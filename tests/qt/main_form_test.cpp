@@ -2,15 +2,11 @@
 // table describes, the status bar and its guide line, the drawing window the start-up opens, its events,
 // help, and the exit through the frame's close box.
 #include "app/menu_table.h"
-#include "app/program.h"
+#include "qt/frame_fixture.h"
 #include "qt/help_window.h"
-#include "qt/main_form.h"
-#include "qt/qt_ui.h"
-#include "support/test_support.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -24,54 +20,24 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
 namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
 
-bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
-// The program as velmora runs it, on a copy of the default home folder.
-class FrameTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fs::copy(VELMORA_HOME_TEMPLATE, Home.Path,
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        State.HomePath = Home.Path;
-        Form.Attach(&Prog);
-        Form.resize(1000, 700);
-        Form.show();
-    }
-    void TearDown() override { Form.Attach(nullptr); }
-
-    void StartAndWaitForTheDrawing() {
-        Prog.Start();
-        Form.ApplyGuide(Prog.GuidePosition(), Prog.GuideColour(), Prog.TextColour());
-        ASSERT_TRUE(WaitFor([this] { return Form.DrawingWindow() != nullptr; })) << "no drawing opened";
-        QApplication::processEvents();
-    }
-
-    test::TempDir Home;
-    TMainForm Form;
-    QtUi Ui{Form, VELMORA_HELP_DIR};
-    AppState State;
-    Program Prog{State, Ui};
-};
+using test::FrameTest;
+using test::WaitFor;
 
 TEST_F(FrameTest, MenusAndButtonsFollowTheTableAndTheCommandsThatExist) {
     EXPECT_EQ(Form.windowTitle(), "Velmora 11.1");
     const auto menus = Form.menuBar()->actions();
     ASSERT_EQ(menus.size(), static_cast<qsizetype>(MenuTable().size()));
+    // Each menu opens with Alt and a letter of its caption (shown underlined).
     for (std::size_t i = 0; i < MenuTable().size(); ++i)
-        EXPECT_EQ(menus[static_cast<qsizetype>(i)]->text().toStdString(), MenuTable()[i].Caption);
+        EXPECT_EQ(menus[static_cast<qsizetype>(i)]->text().remove('&').toStdString(), MenuTable()[i].Caption);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    EXPECT_EQ(menus[2]->text(), " &Zoom ");
     EXPECT_EQ(Form.Action("CmFilenewExecute")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(Form.Action("CmZoomupExecute")->shortcut(), QKeySequence("Ctrl+Z"));
 
@@ -90,7 +56,8 @@ TEST_F(FrameTest, MenusAndButtonsFollowTheTableAndTheCommandsThatExist) {
 
 TEST_F(FrameTest, TheStatusBarStandsWhereTheGuideSettingsSayInTheirColour) {
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(Form.PanelLabel(i)->minimumWidth(), (std::array{600, 90, 50})[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(Form.PanelLabel(i)->sizeHint().width(),
+                  (std::array{600, 90, 50})[static_cast<std::size_t>(i)]);
     auto* central = static_cast<QVBoxLayout*>(Form.centralWidget()->layout());
     Form.ApplyGuide(1, Rgb(200, 255, 200), Rgb(0, 0, 128));
     EXPECT_TRUE(Form.GuideAtTop());
