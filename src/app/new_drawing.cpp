@@ -156,10 +156,11 @@ void CmFilenewExecute(Program& program) {
     ui.SetPanel(0, "GUIDE: type up to 24 letters but NO file extension");
     ui.SetPanel(2, "new file");
 
+    // A New that ends before its drawing exists leaves the recent list as it stood: only a drawing opened in
+    // place of the one left moves that one into the list.
     const std::optional<NewDrawingChoice> choice = ChooseNewDrawing(s, ui);
     if (!choice) {
         ui.SetPanel(0, NoDrawingGuide);
-        RecordLeftDrawing(s, ui, left, false, ReadRecentFiles(s.HomePath));
         return;
     }
     s.DrawingName = choice->Name;
@@ -170,7 +171,6 @@ void CmFilenewExecute(Program& program) {
         s.DrawingObjects.Clear();
         s.DrawingReady = 1;
         ui.SetPanel(0, NoDrawingGuide);
-        RecordLeftDrawing(s, ui, left, false, ReadRecentFiles(s.HomePath));
         return;
     }
     UndoStore(s, UndoReset, 0);
