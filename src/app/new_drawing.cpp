@@ -1,5 +1,6 @@
 #include "app/new_drawing.h"
 
+#include "app/customise_commands.h"
 #include "app/drawing_open.h"
 #include "app/drawing_store.h"
 #include "app/keep_changes.h"
@@ -166,6 +167,7 @@ void CmFilenewExecute(Program& program) {
     s.DrawingName = choice->Name;
     InstallMethodTool(s, ui, choice->Method);
     ResetDrawingState(s);
+    ReadTextDefaults(s);
     TakeUnits(s);
     if (!WriteFloorRecords(s, ui)) {
         s.DrawingObjects.Clear();
