@@ -9,8 +9,10 @@ namespace velmora {
 
 namespace {
 
-// Timers that keep starting timers would hang a script run; no session needs more than a few in a row.
-constexpr int MaxTimerRuns = 1000;
+// Timers that keep starting timers would hang a script run. Legitimate chains can be long: autoscroll moves
+// five pixels a pass until the view reaches the end of the sheet, thousands of passes across a zoomed-up
+// sheet while the button is held at an edge.
+constexpr int MaxTimerRuns = 100000;
 // A program that asks again whenever it is answered by default would go round for ever; a real session never
 // meets this many questions between two things the user does.
 constexpr int MaxAutoAnswers = 200;
