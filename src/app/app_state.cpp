@@ -1,10 +1,11 @@
 #include "app/app_state.h"
 
+#include "app/settings_files.h"
 #include "tools/drawing_tool.h"
 
 namespace velmora {
 
-AppState::AppState() = default;
+AppState::AppState() : DefaultFontName(FallbackFontName) {}
 AppState::~AppState() = default;
 
 DrawingHeader AppState::Header() const {

@@ -38,6 +38,11 @@ struct AppState {
     int LastCommand = 0;  // menu area of the last command: picks the help page
     int WallDisplayMode = 0;
 
+    // The text defaults of TEXT.CFG as New and Open last read them: room lettering and texts take their
+    // face and italic flag from here.
+    std::string DefaultFontName;
+    int ItalicFlag = 0;
+
     // Colours.
     Colorref CurrentColour = 0;
     Colorref BackgroundColour = Rgb(255, 255, 255);

@@ -188,9 +188,16 @@ void CmDefrmtextExecute(AppState& state, Ui& ui) {
                   error);
 }
 
+TextSettings ReadTextDefaults(AppState& state) {
+    const TextSettings stored = ReadTextSettings(state.HomePath).value_or(TextSettings{});
+    state.DefaultFontName = stored.FontName;
+    state.ItalicFlag = stored.Italic;
+    return stored;
+}
+
 std::optional<Colorref> CmDeftextExecute(AppState& state, Ui& ui, Colorref textColour) {
     state.LastCommand = CustomiseArea;
-    const TextSettings stored = ReadTextSettings(state.HomePath).value_or(TextSettings{});
+    const TextSettings stored = ReadTextDefaults(state);
     FontChoice initial;
     initial.FaceName = stored.FontName;
     initial.PointSize = stored.Size;

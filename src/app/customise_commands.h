@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "app/settings_files.h"
 #include "dialogs/customise_dialogs.h"
 #include "platform/ui.h"
 
@@ -23,6 +24,10 @@ std::optional<Colorref> ChooseColour(AppState& state, Ui& ui, Colorref initial);
 DimensionSettings ReadDimensionSettings(const std::filesystem::path& home, int metricFlag);
 bool WriteDimensionSettings(const std::filesystem::path& home, int metricFlag, const DimensionSettings& d,
                             std::string& error);
+
+// Reads TEXT.CFG into the text defaults (DefaultFontName, ItalicFlag) and returns what it read; a missing
+// or unreadable file gives the fallback font, upright.
+TextSettings ReadTextDefaults(AppState& state);
 
 void CmDefclrsExecute(AppState& state, Ui& ui);
 void CmDefroomclrsExecute(AppState& state, Ui& ui);

@@ -1,5 +1,6 @@
 #include "app/drawing_open.h"
 
+#include "app/customise_commands.h"
 #include "app/drawing_store.h"
 #include "app/keep_changes.h"
 #include "app/overlays.h"
@@ -137,6 +138,7 @@ void PrepareForOpening(Program& program) {
     s.CurrentView = ViewGround;
     s.LayoutGridOn = 0;
     s.ResetViewFrame();
+    ReadTextDefaults(s);
     ui.SetPanel(2, " select");
 }
 

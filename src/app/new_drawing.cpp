@@ -1,5 +1,6 @@
 #include "app/new_drawing.h"
 
+#include "app/customise_commands.h"
 #include "app/drawing_open.h"
 #include "app/drawing_store.h"
 #include "app/keep_changes.h"
@@ -96,9 +97,9 @@ bool WriteFloorRecords(AppState& s, Ui& ui) {
     return WriteDrawing(s, ui, ModeCheckpoint) && WriteDrawing(s, ui, ModeWorking);
 }
 
-// A New refused once its drawing file was made: the file it made goes again, and the drawing left is
-// recorded as after any other refusal.
-void RefuseNewDrawing(AppState& s, Ui& ui, const LeftDrawing& left, bool madeTheFile) {
+// A New refused once its drawing file was made: the file it made goes again. It opened nothing in place of
+// the drawing left, so the recent list stays as it stood.
+void RefuseNewDrawing(AppState& s, Ui& ui, bool madeTheFile) {
     if (madeTheFile) {
         std::error_code ec;
         std::filesystem::remove(DrawingFilePath(s, ModeWorking), ec);
@@ -106,7 +107,6 @@ void RefuseNewDrawing(AppState& s, Ui& ui, const LeftDrawing& left, bool madeThe
     s.DrawingObjects.Clear();
     s.DrawingReady = 1;
     ui.SetPanel(0, NoDrawingGuide);
-    RecordLeftDrawing(s, ui, left, false, HeldRecentFiles(s));
 }
 
 // The tool of the method, once the window is open. A tool that is not built yet leaves the new drawing with
@@ -170,24 +170,26 @@ void CmFilenewExecute(Program& program) {
     ui.SetPanel(0, "GUIDE: type up to 24 letters but NO file extension");
     ui.SetPanel(2, "new file");
 
+    // A New that ends before its drawing exists leaves the recent list as it stood: only a drawing opened in
+    // place of the one left moves that one into the list.
     const std::optional<NewDrawingChoice> choice = ChooseNewDrawing(s, ui);
     if (!choice) {
         ui.SetPanel(0, NoDrawingGuide);
-        RecordLeftDrawing(s, ui, left, false, HeldRecentFiles(s));
         return;
     }
     s.DrawingName = choice->Name;
     InstallMethodTool(s, ui, choice->Method);
     ResetDrawingState(s);
+    ReadTextDefaults(s);
     TakeUnits(s, ui);
     std::error_code ec;
     const bool madeTheFile = !std::filesystem::exists(DrawingFilePath(s, ModeWorking), ec);
-    if (!WriteFloorRecords(s, ui)) return RefuseNewDrawing(s, ui, left, false);
+    if (!WriteFloorRecords(s, ui)) return RefuseNewDrawing(s, ui, false);
     UndoStore(s, UndoReset, 0);
 
     const bool rooms = choice->Method == TTNewDlg::MethodLayoutRooms;
     if (!OpenDrawingWindow(program, 1, rooms ? ".LYT" : ".PLN"))
-        return RefuseNewDrawing(s, ui, left, madeTheFile);
+        return RefuseNewDrawing(s, ui, madeTheFile);
     if (rooms) {
         StartLayoutRooms(s, ui);
     } else {

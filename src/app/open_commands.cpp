@@ -28,8 +28,13 @@ void CmFileopenExecute(Program& program) {
     ui.SetPanel(0, "GUIDE: select Client name");
     const std::optional<std::string> chosen =
         ui.ChooseFile("Open", (s.HomePath / "DWGS").string(), "Plan files (*.BMS)|*.BMS", false);
-    const bool opened = chosen && OpenPreparedDrawing(program, NameOfChosenFile(*chosen),
-                                                      OpenSource::Chooser) == OpenOutcome::Opened;
+    // Cancel opens nothing in place of the drawing left, so the recent list stays as it stood.
+    if (!chosen) {
+        ui.SetPanel(0, NoDrawingGuide);
+        return;
+    }
+    const bool opened =
+        OpenPreparedDrawing(program, NameOfChosenFile(*chosen), OpenSource::Chooser) == OpenOutcome::Opened;
     if (!opened) ui.SetPanel(0, NoDrawingGuide);
     RecordLeftDrawing(s, ui, left, opened, HeldRecentFiles(s));
 }

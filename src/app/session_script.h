@@ -34,7 +34,7 @@ public:
     virtual std::filesystem::path HomeFolder() const = 0;
 };
 
-enum class ActionKind { Answer, Run, Key, Mouse, Expect, SaveView };
+enum class ActionKind { Answer, AutoAnswer, Run, Key, Mouse, Expect, SaveView };
 enum class ExpectKind { Panel, Message, Caption, File, Cursor, Help, Checked, Enabled, Recent, Readout };
 
 struct ScriptAction {
@@ -54,7 +54,7 @@ struct ScriptAction {
     ExpectKind Expect = ExpectKind::Panel;
     int Index = 0;        // expect panel N, expect recent N (1 = the first entry)
     std::string Expected; // the text expected
-    bool On = true;       // expect file: exists; expect checked/enabled: on
+    bool On = true;       // expect file: exists; expect checked/enabled: on; autoanswer on
 };
 
 struct ScriptResult {

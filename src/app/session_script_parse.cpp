@@ -303,6 +303,10 @@ ScriptAction ToAction(const Line& line) {
                                 "\": Enter, Escape, Left, Add, F1, a, ...");
             a.Key = *key;
         }
+    } else if (Is(verb, "autoanswer")) {
+        a.Kind = ActionKind::AutoAnswer;
+        NeedCount(t, 2, "autoanswer on|off");
+        a.On = OnOff(t[1]);
     } else if (Is(verb, "mouse")) {
         a.Kind = ActionKind::Mouse;
         ToMouse(t, a);
@@ -310,7 +314,8 @@ ScriptAction ToAction(const Line& line) {
         a.Kind = ActionKind::Expect;
         ToExpect(t, a);
     } else {
-        throw LineError("unknown action \"" + verb.Text + "\": answer, run, key, mouse, expect or save-view");
+        throw LineError("unknown action \"" + verb.Text +
+                        "\": answer, autoanswer, run, key, mouse, expect or save-view");
     }
     return a;
 }

@@ -118,6 +118,9 @@ std::string Perform(const ScriptAction& a, ScriptHost& host) {
         ui.Queue(std::move(answer));
         return {};
     }
+    case ActionKind::AutoAnswer:
+        ui.SetAutoAnswer(a.On);
+        return {};
     case ActionKind::Run:
         return host.RunCommand(a.Name) ? std::string() : "there is no menu command " + Shown(a.Name);
     case ActionKind::Key:
@@ -161,7 +164,8 @@ ScriptResult RunScript(const std::vector<ScriptAction>& actions, ScriptHost& hos
     for (const ScriptAction& a : actions) {
         ui.Transcript() << "> " << a.Line << ": " << a.Text << "\n";
         const std::string why = Guarded(ui, [&] {
-            if (a.Kind != ActionKind::Answer) ui.Idle();
+            // Answers and auto-answering take no time, so the start-up can be answered from the top.
+            if (a.Kind != ActionKind::Answer && a.Kind != ActionKind::AutoAnswer) ui.Idle();
             return Perform(a, host);
         });
         if (!why.empty()) {

@@ -163,10 +163,12 @@ void DrawFloorOverBelow(Program& p, int floorView) {
     }
 }
 
-// The site plan from the ground floor's walls, with its title.
-void MakeSitePlan(Program& p) {
+// The site plan from the ground floor's walls, with its title. The guide text stands while the plan is made;
+// the window that opens on it then shows its own.
+void MakeSitePlan(Program& p, const char* guide) {
     AppState& s = p.State();
     Ui& ui = p.GetUi();
+    ui.SetPanel(0, guide);
     s.DrawingObjects.CopyGroundWallsToSite();
     if (WriteDrawing(s, ui, ModeWorking)) PlaceFloorTitle(s, ui);
     OpenViewWindow(p, WindowAfterSite, CaptionSuffix(ViewSite));
@@ -280,12 +282,12 @@ void CmSiteExecute(Program& p) {
     if (s.SaveState > 0 && !AskToKeepChanges(s, ui)) return;
     s.CurrentView = ViewSite;
     s.DrawingReady = 0;
+    ui.SetPanel(0, "GUIDE: ground floor view");
     InstallTool(s, ui, ModePick);
     s.WallDisplayMode = 0;
     if (!s.DrawingObjects.HasContent(ViewSite)) {
         RecordUndo(s, ui);
-        MakeSitePlan(p);
-        ui.SetPanel(0, "GUIDE: use EDIT/MOVE ROTATE if you need to alter position of house ");
+        MakeSitePlan(p, "GUIDE: use EDIT/MOVE ROTATE if you need to alter position of house ");
         return;
     }
     const bool view = ui.AskYesNo("", "Select YES to view your site plan\n"
@@ -293,13 +295,15 @@ void CmSiteExecute(Program& p) {
                                       "Select NO to draw a NEW site plan (existing one will be erased)");
     // Either way a snapshot: the erasing of the old site plan must be undoable on its own.
     RecordUndo(s, ui);
+    constexpr const char* guide =
+        "GUIDE: use EDIT/MOVE ROTATE if you need to alter the position of the building";
     if (view) {
         OpenViewWindow(p, WindowAfterSite, CaptionSuffix(ViewSite));
+        ui.SetPanel(0, guide);
     } else {
         RemoveView(s.DrawingObjects, ViewSite, FloorRecordCount);
-        MakeSitePlan(p);
+        MakeSitePlan(p, guide);
     }
-    ui.SetPanel(0, "GUIDE: use EDIT/MOVE ROTATE if you need to alter the position of the building");
 }
 
 void CmLayout1Execute(Program& p) {

@@ -1,6 +1,7 @@
 #include "dialogs/customise_dialogs.h"
 
 #include <charconv>
+#include <cstdint>
 
 namespace velmora {
 
@@ -25,11 +26,13 @@ std::string Refusal(const std::string& name, const std::string& range) {
     return name + " input is incorrect\n" + range;
 }
 
-// One box of a range check: the refusal when the typed value is no number or outside [low, high].
+// One box of a range check: the refusal when the typed value is no number or, once multiplied by scale,
+// outside [low, high]. The product is taken in 64 bits, so no typed number can wrap into the range.
 std::optional<std::string> CheckRange(const DialogDescription& d, const std::string& label, int low, int high,
-                                      const std::string& name, const std::string& range) {
+                                      const std::string& name, const std::string& range, int scale = 1) {
     const std::optional<int> v = ParseWholeNumber(d.Value(label));
-    if (!v || *v < low || *v > high) return Refusal(name, range);
+    const std::int64_t units = v ? std::int64_t{*v} * scale : 0;
+    if (!v || units < low || units > high) return Refusal(name, range);
     return std::nullopt;
 }
 
@@ -101,17 +104,15 @@ DialogDescription TTOffsetdlg::Make(const DimensionSettings& current, int metric
         RadioField(AlongLine, current.TextDirection == 2700, text),
     };
     d.Buttons = OkCancel();
-    // The ranges are checked in the units the user typed, so a refusal never contradicts the range it
-    // quotes (an imperial offset is refused exactly outside 4 - 120 inches, not at 4 1/6 inches).
-    d.Check = [metric = metricFlag == 1](const DialogDescription& dlg, const std::string&) {
-        const int low = metric ? 100 : 4;
-        const int high = metric ? 3000 : 120;
-        const int highOverall = metric ? 5000 : 200;
+    // The offsets are checked as they are stored, in world units: 100 - 3000 (overall 100 - 5000) in either
+    // system, so an imperial value the check accepts is always one the offsets file may hold. In inches that
+    // is 5 - 125 (overall 5 - 208); the refusal still quotes the rounder ranges the dialog has always shown.
+    d.Check = [metric = metricFlag == 1, scale](const DialogDescription& dlg, const std::string&) {
         const std::string range = metric ? "100 - 3000 mm." : "4 - 120 inches";
         const std::string rangeOverall = metric ? "100 - 5000 mm." : "4 - 200 inches";
-        if (auto r = CheckRange(dlg, Internal, low, high, "internal", range)) return r;
-        if (auto r = CheckRange(dlg, External, low, high, "external", range)) return r;
-        if (auto r = CheckRange(dlg, Overall, low, highOverall, "overall", rangeOverall)) return r;
+        if (auto r = CheckRange(dlg, Internal, 100, 3000, "internal", range, scale)) return r;
+        if (auto r = CheckRange(dlg, External, 100, 3000, "external", range, scale)) return r;
+        if (auto r = CheckRange(dlg, Overall, 100, 5000, "overall", rangeOverall, scale)) return r;
         return CheckRange(dlg, TextSize, 8, 12, "dimension text", "8 - 12");
     };
     return d;

@@ -9,8 +9,13 @@ namespace velmora {
 
 namespace {
 
-// Timers that keep starting timers would hang a script run; no session needs more than a few in a row.
-constexpr int MaxTimerRuns = 1000;
+// Timers that keep starting timers would hang a script run. Legitimate chains can be long: autoscroll moves
+// five pixels a pass until the view reaches the end of the sheet, thousands of passes across a zoomed-up
+// sheet while the button is held at an edge.
+constexpr int MaxTimerRuns = 100000;
+// A program that asks again whenever it is answered by default would go round for ever; a real session never
+// meets this many questions between two things the user does.
+constexpr int MaxAutoAnswers = 200;
 
 // One transcript line per event: line breaks inside a text are written as \n, the way scripts quote them.
 std::string OneLine(const std::string& s) {
@@ -32,6 +37,20 @@ std::string FromLine(const ScriptAnswer& a) {
     return a.Line > 0 ? " (line " + std::to_string(a.Line) + ")" : "";
 }
 
+// What a dialog's Enter key presses: its first closing button that is not Cancel (the front end makes that
+// one the default); a dialog with none is closed by its Cancel button.
+const DialogButton* DefaultButton(const DialogDescription& d) {
+    for (const auto& b : d.Buttons)
+        if (b.Closes && !b.IsCancel) return &b;
+    return nullptr;
+}
+
+const DialogButton* CancelButton(const DialogDescription& d) {
+    for (const auto& b : d.Buttons)
+        if (b.IsCancel) return &b;
+    return nullptr;
+}
+
 Rect Union(const Rect& a, const Rect& b) {
     return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
             std::max(a.Bottom, b.Bottom)};
@@ -49,6 +68,24 @@ void ScriptedUi::Fail(const std::string& why) {
     if (FirstFailure.empty()) FirstFailure = why;
     Out << "[failure] " << OneLine(why) << "\n";
     throw ScriptFailure(why);
+}
+
+bool ScriptedUi::HeadAnswers(AnswerKind kind, const std::string& caption) const {
+    if (Answers.empty() || Answers.front().Kind != kind) return false;
+    return kind != AnswerKind::Dialog || SameWords(caption, Answers.front().Caption);
+}
+
+void ScriptedUi::NoteAutoAnswer(const std::string& reply) {
+    Out << "  -> " << reply << " (autoanswer)\n";
+    if (++AutoAnswersSinceIdle > MaxAutoAnswers)
+        Fail("the program keeps asking: " + std::to_string(MaxAutoAnswers) +
+             " questions answered by default without a pause");
+}
+
+bool ScriptedUi::CancelledByDefault(AnswerKind chooser) {
+    if (!AutoAnswer || HeadAnswers(chooser)) return false;
+    NoteAutoAnswer("Cancel");
+    return true;
 }
 
 ScriptAnswer ScriptedUi::Take(AnswerKind kind, const std::string& asked) {
@@ -82,6 +119,11 @@ MessageReply ScriptedUi::AskQuestion(const std::string& title, const std::string
                                      const std::string& asked, const std::vector<MessageReply>& buttons) {
     RecordMessage(title, text);
     Out << "[question " << Quoted(title) << "] " << OneLine(text) << "\n";
+    if (AutoAnswer && !HeadAnswers(AnswerKind::Message)) {
+        // The first button is the box's default: Yes, or O K.
+        NoteAutoAnswer(ReplyName(buttons.front()));
+        return buttons.front();
+    }
     ScriptAnswer a = Take(AnswerKind::Message, asked);
     if (std::find(buttons.begin(), buttons.end(), a.Reply) == buttons.end())
         Fail("the " + asked + " cannot be answered " + ReplyName(a.Reply) + FromLine(a));
@@ -110,6 +152,10 @@ std::optional<bool> ScriptedUi::AskYesNoCancel(const std::string& title, const s
 std::optional<std::string> ScriptedUi::InputBox(const std::string& caption, const std::string& prompt,
                                                 const std::string& initial) {
     Out << "[input " << Quoted(caption) << "] " << OneLine(prompt) << " [" << OneLine(initial) << "]\n";
+    if (AutoAnswer && !HeadAnswers(AnswerKind::Input)) {
+        NoteAutoAnswer(Quoted(initial));
+        return initial;
+    }
     ScriptAnswer a = Take(AnswerKind::Input, "input box " + Quoted(caption) + " asking " + Quoted(prompt));
     Out << "  -> " << (a.Cancel ? "Cancel" : Quoted(a.Text)) << "\n";
     if (a.Cancel) return std::nullopt;
@@ -123,8 +169,12 @@ std::string ScriptedUi::RunDialog(DialogDescription& dialog) {
     Out << "[dialog " << Quoted(dialog.Caption) << "]\n";
     std::string refusal;
     for (;;) {
-        if (Answers.empty() || Answers.front().Kind != AnswerKind::Dialog ||
-            !SameWords(dialog.Caption, Answers.front().Caption)) {
+        if (AutoAnswer && !HeadAnswers(AnswerKind::Dialog, dialog.Caption)) {
+            const std::string pressed = AutoAnswerDialog(dialog, refusal);
+            if (!pressed.empty()) return pressed;
+            continue;
+        }
+        if (!HeadAnswers(AnswerKind::Dialog, dialog.Caption)) {
             std::string why = "unanswered dialog " + Quoted(dialog.Caption);
             if (!refusal.empty()) why += " (still open after it refused: " + Quoted(refusal) + ")";
             why += "; " + DescribeDialog(dialog) + "; ";
@@ -144,6 +194,21 @@ std::string ScriptedUi::RunDialog(DialogDescription& dialog) {
         Out << "  -> " << button->Caption << "\n";
         if (PressButton(dialog, *button, refusal)) return button->Caption;
     }
+}
+
+// The fields keep what the dialog opened with and the default button is pressed; when the check has just
+// refused that, the dialog is cancelled, as a user who cannot get past it would. Returns the caption of the
+// button that closed the dialog, or "" while it stays open.
+std::string ScriptedUi::AutoAnswerDialog(DialogDescription& dialog, std::string& refusal) {
+    const DialogButton* button = refusal.empty() ? DefaultButton(dialog) : nullptr;
+    if (!button) button = CancelButton(dialog);
+    if (!button)
+        Fail("dialog " + Quoted(dialog.Caption) + " cannot be answered by default: " +
+             (refusal.empty() ? "it has no button that closes it"
+                              : "it refuses its defaults (" + Quoted(refusal) + ") and has no Cancel") +
+             "; " + DescribeDialog(dialog));
+    NoteAutoAnswer(button->Caption);
+    return PressButton(dialog, *button, refusal) ? button->Caption : std::string();
 }
 
 // True when the button closes the dialog; `refusal` is what the check said when it kept the dialog open.
@@ -235,6 +300,7 @@ std::optional<std::string> ScriptedUi::ChooseFile(const std::string& title, cons
                                                   const std::string& pattern, bool forSaving) {
     Out << "[file " << (forSaving ? "save " : "open ") << Quoted(title) << "] " << folder << " " << pattern
         << "\n";
+    if (CancelledByDefault(AnswerKind::File)) return std::nullopt;
     ScriptAnswer a = Take(AnswerKind::File, "file chooser " + Quoted(title));
     Out << "  -> " << (a.Cancel ? "Cancel" : Quoted(a.Text)) << "\n";
     if (a.Cancel) return std::nullopt;
@@ -245,6 +311,7 @@ std::optional<std::string> ScriptedUi::ChooseFile(const std::string& title, cons
 
 std::optional<Colorref> ScriptedUi::ChooseColour(Colorref initial, std::vector<Colorref>& /*customColours*/) {
     Out << "[colour] " << initial << "\n";
+    if (CancelledByDefault(AnswerKind::Colour)) return std::nullopt;
     ScriptAnswer a = Take(AnswerKind::Colour, "colour chooser (opened on " + std::to_string(initial) + ")");
     Out << "  -> " << (a.Cancel ? std::string("Cancel") : std::to_string(a.Colour)) << "\n";
     if (a.Cancel) return std::nullopt;
@@ -253,6 +320,7 @@ std::optional<Colorref> ScriptedUi::ChooseColour(Colorref initial, std::vector<C
 
 std::optional<FontChoice> ScriptedUi::ChooseFont(const FontChoice& initial) {
     Out << "[font] " << initial.FaceName << " " << initial.PointSize << "\n";
+    if (CancelledByDefault(AnswerKind::Font)) return std::nullopt;
     ScriptAnswer a = Take(AnswerKind::Font, "font chooser (opened on " + initial.FaceName + " " +
                                                 std::to_string(initial.PointSize) + ")");
     if (a.Cancel) {
@@ -285,6 +353,7 @@ void ScriptedUi::RunPendingTimers() {
 }
 
 void ScriptedUi::Idle() {
+    AutoAnswersSinceIdle = 0;
     RunPendingTimers();
     UpdateNow();
 }
@@ -293,6 +362,8 @@ void ScriptedUi::Idle() {
 std::unique_ptr<PrintJob> ScriptedUi::StartPrintJob(const PrintJobRequest& request) {
     Out << "[print " << Quoted(request.DocumentName) << "] " << (request.Landscape ? "landscape" : "portrait")
         << "\n";
+    // The print dialog is a chooser like the file chooser: by default it is cancelled.
+    if (CancelledByDefault(AnswerKind::Printer)) return nullptr;
     ScriptAnswer a = Take(AnswerKind::Printer, "print dialog for " + Quoted(request.DocumentName));
     Out << "  -> " << (a.Cancel ? "Cancel" : "PDF file " + Quoted(a.Text)) << "\n";
     if (a.Cancel) return nullptr;

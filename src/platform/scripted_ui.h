@@ -22,6 +22,11 @@ public:
     const std::deque<ScriptAnswer>& PendingAnswers() const { return Answers; }
     const std::string& Failure() const { return FirstFailure; } // "" while nothing failed
     std::ostream& Transcript() { return Out; }
+    // From now on (or no longer), questions no queued answer matches take their defaults: a dialog its
+    // initial values and its default button (Cancel when the check refuses them), a Yes/No question Yes, an
+    // OK/Cancel question OK, an input box its initial text, every chooser Cancel.
+    void SetAutoAnswer(bool on) { AutoAnswer = on; }
+    bool AutoAnswering() const { return AutoAnswer; }
 
     // What the host supplies: the backing image's canvas and the window's size, and the paint handler that
     // redraws an invalid area of the backing image.
@@ -97,6 +102,14 @@ private:
     // Takes the head of the queue when it is of the kind asked; otherwise records and throws the failure,
     // whose text says what was asked (`asked`) and what the queue held instead.
     ScriptAnswer Take(AnswerKind kind, const std::string& asked);
+    // Whether the head of the queue is of this kind (for a dialog: of this caption), so it answers.
+    bool HeadAnswers(AnswerKind kind, const std::string& caption = "") const;
+    // Writes the transcript line of an answer taken by default, and stops a program that keeps asking
+    // without end (each auto-answer counts until the next idle).
+    void NoteAutoAnswer(const std::string& reply);
+    std::string AutoAnswerDialog(DialogDescription& dialog, std::string& refusal);
+    // Choosers are cancelled by default: true when this one is.
+    bool CancelledByDefault(AnswerKind chooser);
     [[noreturn]] void Fail(const std::string& why);
     void RecordMessage(const std::string& title, const std::string& text);
     // Shows a question and takes its answer, which must name one of its buttons.
@@ -107,6 +120,8 @@ private:
     std::ostream& Out;
     std::deque<ScriptAnswer> Answers;
     std::string FirstFailure;
+    bool AutoAnswer = false;
+    int AutoAnswersSinceIdle = 0;
 
     Canvas* HostCanvas = nullptr;
     Size Client{1280, 800};

@@ -83,6 +83,8 @@ PaintContext TMDIChild::MakePaintContext() const {
     pc.BackgroundColour = S.BackgroundColour;
     pc.HighlightColour = S.HighlightColour;
     pc.CurrentColour = S.CurrentColour;
+    pc.DefaultFontName = S.DefaultFontName;
+    pc.ItalicFlag = S.ItalicFlag == 1;
     return pc;
 }
 

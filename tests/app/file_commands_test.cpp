@@ -12,6 +12,7 @@
 #include "dialogs/new_drawing_dialog.h"
 #include "model/drawing_names.h"
 #include "model/file_io.h"
+#include "platform/recording_canvas.h"
 #include "platform/scripted_ui.h"
 #include "support/test_support.h"
 
@@ -241,8 +242,10 @@ TEST_F(FileCommandsTest, CancelledOrRefusedNewLeavesNoDrawingToOverwriteThePrevi
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Why);
-        Run("CmLast1Execute");
+        Ui.Queue(ScriptAnswer::ForFile(std::string(Sample) + ".BMS"));
+        Run("CmFileopenExecute");
         ASSERT_EQ(State.DrawingName, Sample);
+        const RecentList recent = ReadRecentFiles(Home.Path);
         AnswerNew(c.Answer);
         Run("CmFilenewExecute");
         if (*c.Message) {
@@ -259,7 +262,8 @@ TEST_F(FileCommandsTest, CancelledOrRefusedNewLeavesNoDrawingToOverwriteThePrevi
         Run("CmExitExecute");
         EXPECT_EQ(ReadFile(Dwg(Sample)), before);
         EXPECT_EQ(DrawingFiles(), filesBefore);
-        EXPECT_EQ(ReadRecentFiles(Home.Path)[0], Sample);
+        // Nothing was opened in its place, so the recent list is as it stood.
+        EXPECT_EQ(ReadRecentFiles(Home.Path), recent);
     }
 }
 
@@ -373,11 +377,13 @@ TEST_F(FileCommandsTest, OpenChoosesFromTheDrawingFolderAndRecordsTheDrawingLeft
     EXPECT_EQ(ReadRecentFiles(Home.Path), (RecentList{Sample, "Second", "", ""}));
     EXPECT_EQ(ReadFile(Cfg("tmp.cfg")), ReadFile(Dwg(Sample)));
 
+    // Cancel opens nothing in place of the drawing left: the recent list stays as it stood.
     Ui.Queue(ScriptAnswer::Cancelled(AnswerKind::File));
     Run("CmFileopenExecute");
     EXPECT_EQ(State.DrawingReady, 1);
     EXPECT_FALSE(Ui.HasDrawingWindow());
-    EXPECT_EQ(ReadRecentFiles(Home.Path), (RecentList{Sample, "Second", "", ""}));
+    EXPECT_EQ(ReadRecentFiles(Home.Path), (RecentList{"Second", "", "", ""}));
+    EXPECT_EQ(Ui.RecentFiles(), (std::vector<std::string>{"Second"}));
 }
 
 TEST_F(FileCommandsTest, RecentEntryOpensItAndPutsTheDrawingLeftOnTop) {
@@ -443,6 +449,49 @@ TEST_F(FileCommandsTest, ALayoutDrawingOpensOnTheLayoutAndAPlanTakesItsDesignRoo
     EXPECT_EQ(Ui.WindowCaption(), "With Plan.PLN");
     EXPECT_EQ(State.CurrentView, ViewGround);
     EXPECT_EQ(KindsAndViews(Dwg("With Plan"))[6], (std::pair{29500, int{ViewGround}}));
+}
+
+// Room lettering takes the face and italic flag of TEXT.CFG as Open reads it, never a face of its own.
+TEST_F(FileCommandsTest, RoomsAreLetteredInTheFaceAndSlantOfTheTextSettings) {
+    Start();
+    {
+        AppState s;
+        s.HomePath = Home.Path;
+        s.DrawingName = "Rooms";
+        TakeUnitsOfDrawing(s, "0 0 0 0 1 1");
+        for (int i = 0; i < 6; ++i)
+            s.DrawingObjects.Append(std::make_unique<TInfoobj>(32000 + i, 120 + i, 0));
+        auto room = std::make_unique<TRoomobj>();
+        room->Kind = 29000;
+        room->View = ViewLayout;
+        room->X1 = 10000, room->Y1 = 9000, room->X2 = 13000, room->Y2 = 6000;
+        room->RoomWidth = room->RoomLength = 3000;
+        room->TextSize = 10;
+        room->SetRoomName("Lounge");
+        s.DrawingObjects.Append(std::move(room));
+        ASSERT_TRUE(SaveDrawing(s, ModeWorking).Ok());
+    }
+    const struct {
+        const char* Settings;
+        const char* Face;
+        bool Italic;
+    } cases[] = {{"10 1 400 7Gentium", "Gentium", true}, {"12 0 700 9Open Sans", "Open Sans", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Settings);
+        test::WriteFile(Cfg("TEXT.CFG"), c.Settings);
+        Ui.Queue(ScriptAnswer::ForFile("Rooms.BMS"));
+        Run("CmFileopenExecute");
+        ASSERT_EQ(State.CurrentView, ViewLayout);
+        RecordingCanvas dc;
+        Prog.Paint(dc, std::nullopt);
+        const auto texts = dc.CallsOf(CanvasOp::TextOut);
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(texts[0]->Text, "Lounge");
+        for (const CanvasCall* t : texts) {
+            EXPECT_EQ(t->State.CurrentFont.FaceName, c.Face);
+            EXPECT_EQ(t->State.CurrentFont.Italic, c.Italic);
+        }
+    }
 }
 
 // --- Save, Save As, Autosave, Autoscroll, the File menu

@@ -317,8 +317,14 @@ TEST_F(ProgramTest, ArrowOffsetsRefuseOutOfRangeValuesAndKeepTheDialogOpen) {
         {true, "internal dimensions", "99", "internal input is incorrect\n100 - 3000 mm."},
         {true, "external dimensions", "lots", "external input is incorrect\n100 - 3000 mm."},
         {true, "dimension text size", "13", "dimension text input is incorrect\n8 - 12"},
-        {false, "internal dimensions", "121", "internal input is incorrect\n4 - 120 inches"},
+        // Imperial inches are checked as the world units they are stored as (x 24): 100 - 3000 and
+        // 100 - 5000, so 4 inches (96) is too short and 125 inches (3000) still fits.
+        {false, "internal dimensions", "4", "internal input is incorrect\n4 - 120 inches"},
+        {false, "external dimensions", "126", "external input is incorrect\n4 - 120 inches"},
+        {false, "overall external dimensions", "209", "overall input is incorrect\n4 - 200 inches"},
         {false, "overall external dimensions", "3", "overall input is incorrect\n4 - 200 inches"},
+        // 178956975 x 24 wraps round to 104 in 32 bits.
+        {false, "internal dimensions", "178956975", "internal input is incorrect\n4 - 120 inches"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.Field) + "=" + c.Value);
@@ -336,10 +342,11 @@ TEST_F(ProgramTest, ArrowOffsetsRefuseOutOfRangeValuesAndKeepTheDialogOpen) {
 TEST_F(ProgramTest, ArrowOffsetsStoreImperialInchesAsWorldUnitsAndKeepTheTextSizes) {
     WriteFile(Cfg("IOFFSET.CFG"), "384 576 960 0 10 7 11");
     AnswerMetric(false);
-    Answer("showing dimensions", {"internal dimensions=20", "overall external dimensions=200",
-                                  "show vertical dimensions along their line", "O K"});
+    Answer("showing dimensions",
+           {"internal dimensions=5", "external dimensions=125", "overall external dimensions=208",
+            "show vertical dimensions along their line", "O K"});
     ASSERT_TRUE(Prog.RunCommand("CmDefdimensExecute"));
-    EXPECT_EQ(Setting("IOFFSET.CFG"), "480 576 4800 2700 10 7 11");
+    EXPECT_EQ(Setting("IOFFSET.CFG"), "120 3000 4992 2700 10 7 11");
     EXPECT_EQ(State.MetricFlag, 0);
     EXPECT_EQ(Setting("METRIC.CFG"), "0");
 }

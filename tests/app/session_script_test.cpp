@@ -93,6 +93,8 @@ TEST(SessionScriptParse, ErrorsNameTheLineAndTheFault) {
         {"expect recent 0 A", 1, "there is no recent 0"},
         {"expect file A maybe", 1, "exists) or not (absent)"},
         {"expect colour 5", 1, "nothing called \"colour\" can be expected"},
+        {"autoanswer maybe", 1, "should be on or off"},
+        {"autoanswer", 1, "autoanswer on|off"},
     };
     for (const auto& [script, line, why] : cases) {
         SCOPED_TRACE(script);
@@ -254,6 +256,29 @@ TEST(SessionScriptRun, FailuresStopTheScriptAndSayWhy) {
         const bool ranOn = std::find(host.Events.begin(), host.Events.end(), "key F12") != host.Events.end();
         EXPECT_EQ(ranOn, atEnd);
     }
+}
+
+// From `autoanswer on` the questions nobody answered take their defaults, before and after a queued answer,
+// until `autoanswer off`; auto-answering takes no time, so it covers what the start-up asks.
+TEST(SessionScriptRun, AutoAnswerTakesDefaultsUntilSwitchedOff) {
+    FakeHost host;
+    host.Ui.StartOneShotTimer(1, [&] { host.NewDrawing(); });
+    const ScriptResult r = RunScriptText(R"(
+autoanswer on
+expect caption client.PLN
+answer "new drawing" name=Smith OK
+run CmFilenewExecute
+expect caption Smith.PLN
+run CmExitExecute
+autoanswer OFF
+run CmExitExecute
+)",
+                                         host);
+    EXPECT_FALSE(r.Ok);
+    EXPECT_EQ(r.Line, 9) << r.Message;
+    EXPECT_NE(r.Message.find("unanswered Yes/No question"), std::string::npos) << r.Message;
+    EXPECT_EQ(std::count(host.Events.begin(), host.Events.end(), "kept"), 1); // the default answer is Yes
+    EXPECT_NE(host.Out.str().find("  -> O K (autoanswer)\n"), std::string::npos) << host.Out.str();
 }
 
 TEST(SessionScriptRun, SaveViewThatFailsStopsTheScript) {

@@ -308,6 +308,82 @@ TEST(ScriptedUiChoosers, InputFileColourAndFontAnswers) {
     EXPECT_TRUE(f.Italic);
 }
 
+// ---- answering by default ----
+
+TEST(ScriptedUiAutoAnswer, EveryKindOfQuestionTakesItsDefaultAndTheTranscriptSaysSo) {
+    Session s;
+    s.Ui.SetAutoAnswer(true);
+    DialogDescription d = SampleDialog();
+    EXPECT_EQ(s.Ui.RunDialog(d), "O K");
+    EXPECT_EQ(d.Value("name"), "client"); // the fields keep what the dialog opened with
+    EXPECT_TRUE(s.Ui.AskYesNo("", "do you wish to save drawing changes?"));
+    EXPECT_TRUE(s.Ui.AskOkCancel("", "go on?"));
+    EXPECT_EQ(s.Ui.InputBox("length", "wall length", "9000"), std::optional<std::string>("9000"));
+    EXPECT_EQ(s.Ui.ChooseFile("open", "/home/DWGS", "*.BMS", false), std::nullopt);
+    std::vector<Colorref> custom;
+    EXPECT_EQ(s.Ui.ChooseColour(255, custom), std::nullopt);
+    EXPECT_EQ(s.Ui.ChooseFont(FontChoice{}), std::nullopt);
+    const std::string out = s.Out.str();
+    for (const char* line : {"  -> O K (autoanswer)\n", "  -> Yes (autoanswer)\n", "  -> OK (autoanswer)\n",
+                             "  -> \"9000\" (autoanswer)\n"})
+        EXPECT_NE(out.find(line), std::string::npos) << line << " in\n" << out;
+    std::size_t cancels = 0;
+    for (auto at = out.find("  -> Cancel (autoanswer)\n"); at != std::string::npos;
+         at = out.find("  -> Cancel (autoanswer)\n", at + 1))
+        ++cancels;
+    EXPECT_EQ(cancels, 3u); // the three choosers
+}
+
+TEST(ScriptedUiAutoAnswer, AQueuedAnswerThatFitsStillWins) {
+    Session s;
+    s.Ui.SetAutoAnswer(true);
+    s.Ui.Queue(ScriptAnswer::ForMessage(MessageReply::No));
+    s.Ui.Queue(ScriptAnswer::ForDialog("new drawing", {"name=Smith", "OK"}));
+    DialogDescription other = SampleDialog();
+    other.Caption = "zoom style";
+    EXPECT_FALSE(s.Ui.AskYesNo("", "keep changes?"));
+    EXPECT_EQ(s.Ui.RunDialog(other), "O K"); // not its answer: taken by default, the answer waits
+    DialogDescription d = SampleDialog();
+    EXPECT_EQ(s.Ui.RunDialog(d), "O K");
+    EXPECT_EQ(d.Value("name"), "Smith");
+    EXPECT_TRUE(s.Ui.PendingAnswers().empty());
+    s.Ui.SetAutoAnswer(false);
+    EXPECT_THROW(s.Ui.AskYesNo("", "keep changes?"), ScriptFailure);
+}
+
+TEST(ScriptedUiAutoAnswer, ADialogThatRefusesItsDefaultsIsCancelled) {
+    Session s;
+    s.Ui.SetAutoAnswer(true);
+    DialogDescription d = SampleDialog();
+    d.Fields[0].Value = ""; // the check refuses an empty name
+    EXPECT_EQ(s.Ui.RunDialog(d), "Cancel");
+    EXPECT_NE(s.Out.str().find("[refused \"new drawing\"]"), std::string::npos);
+
+    // Without a Cancel button there is no way on: a failure, not a loop.
+    DialogDescription stuck = SampleDialog();
+    stuck.Fields[0].Value = "";
+    stuck.Buttons = {Button("O K")};
+    EXPECT_THROW(s.Ui.RunDialog(stuck), ScriptFailure);
+    EXPECT_NE(s.Ui.Failure().find("refuses its defaults"), std::string::npos) << s.Ui.Failure();
+}
+
+TEST(ScriptedUiAutoAnswer, AProgramThatKeepsAskingIsStopped) {
+    Session s;
+    s.Ui.SetAutoAnswer(true);
+    // An input box asked again whenever its default is refused would never end.
+    EXPECT_THROW(for (;;) s.Ui.InputBox("length", "input must be a valid number", "0"), ScriptFailure);
+    EXPECT_NE(s.Ui.Failure().find("keeps asking"), std::string::npos);
+    // The count starts again after each pause of the event loop.
+    Session fresh;
+    fresh.Ui.SetAutoAnswer(true);
+    for (int i = 0; i < 150; ++i)
+        fresh.Ui.InputBox("length", "wall length", "9000");
+    fresh.Ui.Idle();
+    for (int i = 0; i < 150; ++i)
+        fresh.Ui.InputBox("length", "wall length", "9000");
+    EXPECT_TRUE(fresh.Ui.Failure().empty());
+}
+
 TEST(ScriptedUiWindow, TimersAndPaintingWaitForTheIdleLoop) {
     Session s;
     std::vector<std::string> events;

@@ -178,6 +178,27 @@ TEST(RoomPaintTest, RoomNarrowerThanItsNameLettersVerticallySideBySide) {
         EXPECT_EQ(t->State.CurrentFont.Escapement, 2700);
 }
 
+// The room's width and its name's width are both taken in logical units: "Bedroom 2" at lettering size 20
+// is 9 x 50 = 450 logical units, 2250 mm, so a 600 mm room (120 logical units) letters it vertically.
+TEST(RoomPaintTest, TheNameFitsWhenTheRoomIsAtLeastAsWideInTheSameUnits) {
+    const struct {
+        int Width;
+        bool Vertical;
+    } cases[] = {{600, true}, {2245, true}, {2250, false}, {3000, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Width);
+        TRoomobj room = MakeRoom(c.Width);
+        room.SetRoomName("Bedroom 2");
+        RecordingCanvas dc;
+        PaintContext pc = MetricContext();
+        pc.View = 40;
+        room.Paint(dc, pc, 0);
+        const auto texts = dc.CallsOf(CanvasOp::TextOut);
+        ASSERT_EQ(texts.size(), 3u);
+        EXPECT_EQ(texts[0]->State.CurrentFont.Escapement, c.Vertical ? 2700 : 0);
+    }
+}
+
 TEST(RoomPaintTest, MarkingViewsShowRoomsOverTheBackground) {
     PaintContext pc = MetricContext();
     for (auto [view, fill] : std::vector<std::pair<int, Colorref>>{
