@@ -43,7 +43,7 @@ start)
 test)
     install_missing
     build
-    cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j"$(nproc)"
     ;;
 bench)
     install_missing
