@@ -193,14 +193,30 @@ void TMDIChildWidget::UpdateNow() {
     Client->update();
 }
 
+// The picture follows the screen's scale: a window moved to a screen of another scale, or a scale changed
+// while it runs, gets a picture of the new ratio, painted afresh.
 void TMDIChildWidget::AreaPainted() {
+    if (Picture.PixelRatio() != Client->devicePixelRatioF()) {
+        Picture.SetPixelRatio(Client->devicePixelRatioF());
+        Invalidate(std::nullopt);
+    }
     RepaintInvalid();
     QPainter p(Client);
-    p.drawImage(0, 0, Picture.GetImage());
+    // Device pixel for device pixel: the image is the client's size times the ratio.
+    const Size s = Picture.GetSize();
+    p.drawImage(QRect(0, 0, s.Width, s.Height), Picture.GetImage());
+}
+
+QImage TMDIChildWidget::ClientPicture() const {
+    return Picture.ClientPicture([this](Canvas& c, const Rect& clip) {
+        if (Prog) Prog->Paint(c, clip);
+    });
 }
 
 void TMDIChildWidget::AreaResized(Size s) {
-    if (Picture.GetSize() == s) return;
+    if (Picture.GetSize() == s && Picture.PixelRatio() == Client->devicePixelRatioF()) return;
+    if (Picture.PixelRatio() != Client->devicePixelRatioF())
+        Picture.SetPixelRatio(Client->devicePixelRatioF());
     Picture.Resize(s);
     Invalidate(std::nullopt);
     Run([s](Program& p) { p.Resized(s); });

@@ -59,6 +59,8 @@ public:
     QScrollBar* HorizontalBar() const { return HBar; }
     QScrollBar* VerticalBar() const { return VBar; }
     BackingImage& Backing() { return Picture; }
+    // The client area at its own pixel size, whatever the screen's scale (exported pictures).
+    QImage ClientPicture() const;
 
     // The Ui's side of the window.
     Size ClientSize() const;

@@ -120,9 +120,10 @@ TEST_F(WheelTest, TheZoomUpDragShowsItsRectangle) {
     Mouse(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
     Mouse(QEvent::MouseMove, {200, 160}, Qt::NoButton, Qt::LeftButton);
     const QImage& image = Window->Backing().GetImage();
+    const int r = static_cast<int>(Window->Backing().PixelRatio()); // device pixels per window pixel
     int dark = 0;
     for (int x = 100; x < 200; ++x)
-        dark += qGray(image.pixel(x, 100)) < 128;
+        dark += qGray(image.pixel(x * r, 100 * r)) < 128;
     EXPECT_GT(dark, 30) << "the rectangle's top edge is not on the picture";
     Mouse(QEvent::MouseButtonRelease, {200, 160}, Qt::LeftButton, Qt::NoButton);
     EXPECT_LT(State.ZoomFactor, 5.0f);
