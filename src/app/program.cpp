@@ -69,6 +69,18 @@ void Program::Scrolled(bool vertical, ScrollRequest request, int thumbPos) {
     if (Child) Child->OnScroll(vertical, request, thumbPos);
 }
 
+void Program::Wheeled(bool vertical, int notches) {
+    if (Child) Child->OnWheel(vertical, notches);
+}
+
+void Program::WheelZoomed(Point px, bool enlarge) {
+    if (Child) Child->OnWheelZoom(px, enlarge);
+}
+
+void Program::Panned(Point delta) {
+    if (Child) Child->OnPan(delta);
+}
+
 void Program::OpenDrawingWindow(bool readWorkingFile) {
     CloseDrawingWindow();
     U.OpenDrawingWindow(S.WindowTitle);

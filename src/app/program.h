@@ -56,6 +56,10 @@ public:
     void Paint(Canvas& canvas, std::optional<Rect> clip);
     void Resized(Size client);
     void Scrolled(bool vertical, ScrollRequest request, int thumbPos);
+    // The wheel and the middle button (see TMDIChild::OnWheel, OnWheelZoom, OnPan).
+    void Wheeled(bool vertical, int notches);
+    void WheelZoomed(Point px, bool enlarge);
+    void Panned(Point delta);
     // The exit sequence; true when the frame may close.
     bool CloseRequested();
 

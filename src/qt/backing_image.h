@@ -25,13 +25,21 @@ public:
     // A new image of that size, filled with the background; what was drawn is gone until the next repaint.
     // The canvas is a new one too: callers take the canvas afresh for every event, never across a resize.
     void Resize(Size size);
-    Size GetSize() const { return {Image.width(), Image.height()}; }
+    // The size in the window's pixels, and the device pixels per window pixel (2 on a screen at 2x
+    // scale): the image holds size x ratio pixels, so that the window shows it pixel for pixel.
+    Size GetSize() const { return Logical; }
+    double PixelRatio() const { return Ratio; }
+    // A new image at the ratio, as Resize makes one.
+    void SetPixelRatio(double ratio);
     void SetBackground(Colorref c) { Background = c; }
     Colorref GetBackground() const { return Background; }
 
     // The canvas the tools draw on; nothing while the image is empty.
     Canvas* GetCanvas() { return ToolCanvas.get(); }
     const QImage& GetImage() const { return Image; }
+    // The picture at the window's own pixel size, as pictures and tests know the window: the image itself
+    // at ratio 1, else the whole area painted afresh by paint at 1 (what a 1x screen would show).
+    QImage ClientPicture(const std::function<void(Canvas&, const Rect&)>& paint) const;
     // A copy that does not change when the canvas draws on.
     QImage Snapshot() const { return Image.copy(); }
 
@@ -45,6 +53,8 @@ private:
     void Close();
 
     QImage Image;
+    Size Logical;
+    double Ratio = 1.0;
     // The fonts every canvas on the image resolves, kept across repaints.
     QPainterFontCache Fonts;
     std::unique_ptr<QPainter> Painter;

@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace velmora {
 
@@ -21,7 +22,8 @@ namespace {
 // The scroll bars step a pixel a line and 20 a page, as the window was designed with; the core decides the
 // real steps from the drawing's units.
 constexpr int BarLine = 1, BarPage = 20;
-constexpr int WheelLines = 3;
+// One notch of a wheel, in the eighths of a degree Qt reports; finer wheels and touchpads send parts of it.
+constexpr int WheelNotch = 120;
 
 Rect Union(const Rect& a, const Rect& b) {
     return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
@@ -59,24 +61,51 @@ void DrawingArea::resizeEvent(QResizeEvent* e) {
 
 void DrawingArea::mousePressEvent(QMouseEvent* e) {
     setFocus();
+    if (e->button() == Qt::MiddleButton) {
+        PanFrom = PointOf(e->position());
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
     if (const auto b = ButtonOf(e->button())) Window.MouseDown(*b, PointOf(e->position()));
 }
 
 void DrawingArea::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::MiddleButton) {
+        PanFrom.reset();
+        setCursor(Qt::CrossCursor);
+        return;
+    }
     if (const auto b = ButtonOf(e->button())) Window.MouseUp(*b, PointOf(e->position()));
 }
 
+// While the middle button is held the view follows the pointer; the tools hear nothing of it.
 void DrawingArea::mouseMoveEvent(QMouseEvent* e) {
-    Window.MouseMoved(PointOf(e->position()), e->buttons().testFlag(Qt::LeftButton));
+    const Point p = PointOf(e->position());
+    if (PanFrom) {
+        Window.Panned({p.X - PanFrom->X, p.Y - PanFrom->Y});
+        PanFrom = p;
+        return;
+    }
+    Window.MouseMoved(p, e->buttons().testFlag(Qt::LeftButton));
 }
 
+// Whole notches go to the core, the rest waits for the next event of the same turn. Shift turns the wheel
+// sideways (some systems already send that as a horizontal turn), Ctrl zooms about the pointer.
 void DrawingArea::wheelEvent(QWheelEvent* e) {
-    const int dy = e->angleDelta().y();
-    if (dy == 0) return;
-    const bool vertical = !e->modifiers().testFlag(Qt::ShiftModifier);
-    const ScrollRequest r = dy > 0 ? ScrollRequest::LineUp : ScrollRequest::LineDown;
-    for (int i = 0; i < WheelLines; ++i)
-        Window.ScrollRequested(vertical, r, 0);
+    const QPoint delta = e->angleDelta();
+    const bool zoom = e->modifiers().testFlag(Qt::ControlModifier);
+    const bool sideways = delta.x() != 0 || e->modifiers().testFlag(Qt::ShiftModifier);
+    WheelTurn += delta.x() != 0 ? delta.x() : delta.y();
+    const int notches = WheelTurn / WheelNotch;
+    WheelTurn -= notches * WheelNotch;
+    e->accept();
+    if (notches == 0) return;
+    if (zoom) {
+        for (int i = 0; i < std::abs(notches); ++i)
+            Window.WheelZoomed(PointOf(e->position()), notches > 0);
+    } else {
+        Window.Wheeled(!sideways, notches);
+    }
 }
 
 // A key that is not the drawing's goes on to the frame, whose menus it may belong to.
@@ -164,14 +193,30 @@ void TMDIChildWidget::UpdateNow() {
     Client->update();
 }
 
+// The picture follows the screen's scale: a window moved to a screen of another scale, or a scale changed
+// while it runs, gets a picture of the new ratio, painted afresh.
 void TMDIChildWidget::AreaPainted() {
+    if (Picture.PixelRatio() != Client->devicePixelRatioF()) {
+        Picture.SetPixelRatio(Client->devicePixelRatioF());
+        Invalidate(std::nullopt);
+    }
     RepaintInvalid();
     QPainter p(Client);
-    p.drawImage(0, 0, Picture.GetImage());
+    // Device pixel for device pixel: the image is the client's size times the ratio.
+    const Size s = Picture.GetSize();
+    p.drawImage(QRect(0, 0, s.Width, s.Height), Picture.GetImage());
+}
+
+QImage TMDIChildWidget::ClientPicture() const {
+    return Picture.ClientPicture([this](Canvas& c, const Rect& clip) {
+        if (Prog) Prog->Paint(c, clip);
+    });
 }
 
 void TMDIChildWidget::AreaResized(Size s) {
-    if (Picture.GetSize() == s) return;
+    if (Picture.GetSize() == s && Picture.PixelRatio() == Client->devicePixelRatioF()) return;
+    if (Picture.PixelRatio() != Client->devicePixelRatioF())
+        Picture.SetPixelRatio(Client->devicePixelRatioF());
     Picture.Resize(s);
     Invalidate(std::nullopt);
     Run([s](Program& p) { p.Resized(s); });
@@ -242,6 +287,18 @@ void TMDIChildWidget::KeyPressed(const KeyEvent& key) {
 
 void TMDIChildWidget::ScrollRequested(bool vertical, ScrollRequest request, int thumbPos) {
     Run([=](Program& prog) { prog.Scrolled(vertical, request, thumbPos); });
+}
+
+void TMDIChildWidget::Wheeled(bool vertical, int notches) {
+    Run([=](Program& prog) { prog.Wheeled(vertical, notches); });
+}
+
+void TMDIChildWidget::WheelZoomed(Point px, bool enlarge) {
+    Run([=](Program& prog) { prog.WheelZoomed(px, enlarge); });
+}
+
+void TMDIChildWidget::Panned(Point delta) {
+    Run([=](Program& prog) { prog.Panned(delta); });
 }
 
 } // namespace velmora

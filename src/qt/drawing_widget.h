@@ -38,6 +38,8 @@ protected:
 
 private:
     TMDIChildWidget& Window;
+    std::optional<Point> PanFrom; // where the middle-button drag was last
+    int WheelTurn = 0;            // the part of a notch not yet scrolled
 };
 
 class TMDIChildWidget : public QWidget {
@@ -57,6 +59,8 @@ public:
     QScrollBar* HorizontalBar() const { return HBar; }
     QScrollBar* VerticalBar() const { return VBar; }
     BackingImage& Backing() { return Picture; }
+    // The client area at its own pixel size, whatever the screen's scale (exported pictures).
+    QImage ClientPicture() const;
 
     // The Ui's side of the window.
     Size ClientSize() const;
@@ -84,6 +88,9 @@ public:
     // which the caller passes on. Nothing here sends an event, so a key can never come back round.
     bool TakeKey(const QKeyEvent& e);
     void ScrollRequested(bool vertical, ScrollRequest request, int thumbPos);
+    void Wheeled(bool vertical, int notches);
+    void WheelZoomed(Point px, bool enlarge);
+    void Panned(Point delta);
 
 private:
     void Run(const std::function<void(Program&)>& work);

@@ -95,6 +95,25 @@ QPoint MapLogicalToDevice(const Mapping& m, int x, int y) {
                   MapAxis(y, m.WindowOrgY, m.WindowExtY, m.ViewportOrgY, m.ViewportExtY));
 }
 
+Mapping ScaledMapping(const Mapping& m, double ratio) {
+    if (ratio == 1.0) return m;
+    Mapping out = m;
+    const auto scale = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
+    out.ViewportOrgX = scale(m.ViewportOrgX);
+    out.ViewportOrgY = scale(m.ViewportOrgY);
+    out.ViewportExtX = scale(m.ViewportExtX);
+    out.ViewportExtY = scale(m.ViewportExtY);
+    return out;
+}
+
+QRect DeviceRectOf(const Rect& pixels, double ratio) {
+    const int l = std::min(pixels.Left, pixels.Right), t = std::min(pixels.Top, pixels.Bottom);
+    const int r = std::max(pixels.Left, pixels.Right), b = std::max(pixels.Top, pixels.Bottom);
+    const auto down = [ratio](int v) { return static_cast<int>(std::floor(v * ratio)); };
+    const auto up = [ratio](int v) { return static_cast<int>(std::ceil(v * ratio)); };
+    return QRect(QPoint(down(l), down(t)), QPoint(up(r) - 1, up(b) - 1));
+}
+
 QPointF MapLogicalToDeviceF(const Mapping& m, double x, double y) {
     const double extX = m.WindowExtX == 0 ? 1.0 : m.WindowExtX;
     const double extY = m.WindowExtY == 0 ? 1.0 : m.WindowExtY;
@@ -120,8 +139,9 @@ std::shared_ptr<QPainterFontCache::Entry> QPainterFontCache::Find(const Key& key
     return entry;
 }
 
-QPainterCanvas::QPainterCanvas(QPainter& painter, QPainterFontCache* fonts)
-    : Painter(painter), Fonts(fonts ? *fonts : OwnFonts) {
+QPainterCanvas::QPainterCanvas(QPainter& painter, QPainterFontCache* fonts, double pixelRatio)
+    : Painter(painter), Ratio(pixelRatio > 0 ? pixelRatio : 1.0), DeviceMap(ScaledMapping(Map, Ratio)),
+      Fonts(fonts ? *fonts : OwnFonts) {
     Painter.save();
     DeviceTransform = Painter.worldTransform();
     DeviceIsTranslation = DeviceTransform.type() <= QTransform::TxTranslate;
@@ -140,15 +160,18 @@ QPainterCanvas::~QPainterCanvas() {
 }
 
 double QPainterCanvas::ScaleX() const {
-    return std::abs(static_cast<double>(Map.ViewportExtX) / (Map.WindowExtX == 0 ? 1 : Map.WindowExtX));
+    const Mapping& m = DeviceMap;
+    return std::abs(static_cast<double>(m.ViewportExtX) / (m.WindowExtX == 0 ? 1 : m.WindowExtX));
 }
 
 double QPainterCanvas::ScaleY() const {
-    return std::abs(static_cast<double>(Map.ViewportExtY) / (Map.WindowExtY == 0 ? 1 : Map.WindowExtY));
+    const Mapping& m = DeviceMap;
+    return std::abs(static_cast<double>(m.ViewportExtY) / (m.WindowExtY == 0 ? 1 : m.WindowExtY));
 }
 
 void QPainterCanvas::SetMapping(const Mapping& m) {
     Map = m;
+    DeviceMap = ScaledMapping(m, Ratio);
     // Pen widths and font heights are logical, so their pixel sizes follow the mapping.
     ApplyPen();
     ApplyFont();
@@ -180,7 +203,11 @@ void QPainterCanvas::ApplyPen() {
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
     }
-    const QList<qreal> dashes = DashPattern(CurrentPen.Style);
+    QList<qreal> dashes = DashPattern(CurrentPen.Style);
+    // A hairline's dashes are device pixels: on a finer device they keep their length on the screen.
+    if (width <= 1)
+        for (qreal& d : dashes)
+            d *= Ratio;
     if (!dashes.isEmpty()) pen.setDashPattern(dashes);
     Painter.setPen(pen);
 }
@@ -358,12 +385,12 @@ void QPainterCanvas::Arc(int left, int top, int right, int bottom, int sx, int s
     const double rx = r.width() / 2, ry = r.height() / 2;
     // The rays start at the box's logical centre, mapped without rounding, so that two points on one ray
     // give one angle.
-    const QPointF centre = MapLogicalToDeviceF(Map, (left + right) / 2.0, (top + bottom) / 2.0);
+    const QPointF centre = MapLogicalToDeviceF(DeviceMap, (left + right) / 2.0, (top + bottom) / 2.0);
     // Qt's arc angles are parametric on the ellipse (point = centre + (rx cos a, -ry sin a)); the start and
     // end are rays through given points, so find the parameter where each ray meets the ellipse. Angles are
     // taken as they appear on the device, which is counter-clockwise in logical units under the y-up mapping.
     const auto parameter = [&](int x, int y) {
-        const QPointF d = MapLogicalToDeviceF(Map, x, y) - centre;
+        const QPointF d = MapLogicalToDeviceF(DeviceMap, x, y) - centre;
         double vx = d.x(), vy = -d.y();
         if (rx > 0 && ry > 0) {
             vx /= rx;
@@ -457,8 +484,8 @@ TextMetrics QPainterCanvas::GetTextMetrics() {
 }
 
 void QPainterCanvas::FillDeviceRect(const Rect& pixels, Colorref c) {
-    const int l = std::min(pixels.Left, pixels.Right), t = std::min(pixels.Top, pixels.Bottom);
-    const QRect r(l, t, std::max(pixels.Left, pixels.Right) - l, std::max(pixels.Top, pixels.Bottom) - t);
+    if (pixels.Left == pixels.Right || pixels.Top == pixels.Bottom) return;
+    const QRect r = DeviceRectOf(pixels, Ratio);
     if (r.isEmpty()) return;
     // The background erase paints plain colour whatever operation the rubber bands left selected.
     Painter.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -53,6 +53,12 @@ QPoint MapLogicalToDevice(const Mapping& m, int x, int y);
 // The same mapping without rounding, for directions (arc rays) that must not lose precision.
 QPointF MapLogicalToDeviceF(const Mapping& m, double x, double y);
 
+// The mapping onto a device of ratio device pixels per pixel of the mapping's viewport (a screen at 2x
+// scale): the viewport's origin and extent scaled and rounded, so every pixel of the device is reachable.
+Mapping ScaledMapping(const Mapping& m, double ratio);
+// A rectangle of viewport pixels on such a device: the device pixels it covers, its edges rounded outward.
+QRect DeviceRectOf(const Rect& pixels, double ratio);
+
 // Text of the drawing objects is UTF-8; text that is not valid UTF-8 (old drawings) is read as Latin-1.
 QString TextToQString(const std::string& text);
 
@@ -91,7 +97,10 @@ public:
     // The painter must be active. Its transform at construction counts as device space (a printer's page
     // offset, for example); the canvas restores the painter's state when it is destroyed. A font cache
     // shared between canvases must only be shared between canvases on devices of one resolution.
-    explicit QPainterCanvas(QPainter& painter, QPainterFontCache* fonts = nullptr);
+    // pixelRatio: device pixels per pixel of the mapping's viewport. Above 1 (a screen at 2x scale) every
+    // coordinate, pen width and font lands on the finer device grid, so the picture is as sharp as the
+    // device; a hairline stays one device pixel, the finest line there is.
+    explicit QPainterCanvas(QPainter& painter, QPainterFontCache* fonts = nullptr, double pixelRatio = 1.0);
     ~QPainterCanvas() override;
     QPainterCanvas(const QPainterCanvas&) = delete;
     QPainterCanvas& operator=(const QPainterCanvas&) = delete;
@@ -124,7 +133,7 @@ public:
     bool SupportsRasterOps() const { return RasterOpsSupported; }
 
 private:
-    QPoint ToDevice(int x, int y) const { return MapLogicalToDevice(Map, x, y); }
+    QPoint ToDevice(int x, int y) const { return MapLogicalToDevice(DeviceMap, x, y); }
     QRect DeviceBox(int left, int top, int right, int bottom) const;
     double ScaleX() const;
     double ScaleY() const;
@@ -140,7 +149,9 @@ private:
     QPainter& Painter;
     QTransform DeviceTransform;
     bool DeviceIsTranslation = true; // device pixels are painter pixels, only shifted
-    Mapping Map;
+    double Ratio = 1.0;
+    Mapping Map;       // as the core set it, in viewport pixels
+    Mapping DeviceMap; // the same on the device's pixels
     Pen CurrentPen;
     Brush CurrentBrush;
     Font CurrentFont;

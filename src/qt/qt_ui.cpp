@@ -216,7 +216,7 @@ void QtUi::PrinterSetup() {
 std::optional<CapturedPicture> QtUi::CaptureWindow() {
     TMDIChildWidget* w = F.DrawingWindow();
     if (!w) return std::nullopt;
-    return CapturePicture(w->Backing().GetImage());
+    return CapturePicture(w->ClientPicture());
 }
 
 void QtUi::StartOneShotTimer(int ms, std::function<void()> fn) {

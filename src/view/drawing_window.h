@@ -78,6 +78,12 @@ public:
     void OnKeyUp(const KeyEvent& key);
     void OnResize(Size client);
     void OnScroll(bool vertical, ScrollRequest request, int thumbPos);
+    // The wheel: notches up (positive) scroll up or, sideways, left; a wheel zoom enlarges (wheel up) or
+    // reduces by one zoom step keeping the point under the pointer px; a pan moves the view with a
+    // middle-button drag of delta pixels.
+    void OnWheel(bool vertical, int notches);
+    void OnWheelZoom(Point px, bool enlarge);
+    void OnPan(Point delta);
 
     // View set-up: reason 1 a view has just been opened, 2 the window was resized or the scale changed.
     void SetupView(int reason);
@@ -154,9 +160,11 @@ private:
     void ZoomUpDrag(Point px);
     void ZoomUpRelease(Point px);
     void DrawZoomRect(Canvas& dc) const;
+    Pen ZoomRectPen() const;
     Point WorldAtPixel(Point px) const;
 
     // Scrolling.
+    std::optional<float> NextZoomStep(bool enlarge) const;
     void SetPositions(ScrollPositions pos);
     void ScrollBy(bool vertical, int delta);
     void AutoscrollPass();

@@ -18,12 +18,18 @@ constexpr int AutoscrollPeriodMs = 30;
 
 } // namespace
 
+// A position outside its range (a view centred on a sheet smaller than the window has a negative one) is
+// kept until a scroll moves it toward the range: clamping it at once would jump the view by the whole
+// margin at the first notch of the wheel, on the axis that was not even scrolled.
 void TMDIChild::SetPositions(ScrollPositions pos) {
     ScrollState s = U.Scroll();
+    const auto clamp = [](int wanted, int now, int range) {
+        return std::clamp(wanted, std::min(0, now), std::max({0, range, now}));
+    };
+    s.HPos = clamp(pos.Horizontal, s.HPos, HScrollRange);
+    s.VPos = clamp(pos.Vertical, s.VPos, VScrollRange);
     s.HRange = HScrollRange;
     s.VRange = VScrollRange;
-    s.HPos = std::clamp(pos.Horizontal, 0, std::max(0, HScrollRange));
-    s.VPos = std::clamp(pos.Vertical, 0, std::max(0, VScrollRange));
     U.SetScroll(s);
     const Size c = U.ClientSize();
     const Point org = OriginFromScroll({s.HPos, s.VPos}, VScrollRange, c.Height, S.ZoomFactor);

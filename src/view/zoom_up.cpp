@@ -39,6 +39,14 @@ void TMDIChild::DrawZoomRect(Canvas& dc) const {
                  WorldToLogical(ZoomRect[1].X, u), WorldToLogical(ZoomRect[1].Y, u));
 }
 
+// The rectangle is XOR-drawn in the current colour XOR the background, so that over the background it
+// shows in the current colour: XOR with the current colour alone leaves a black rectangle on any
+// picture invisible (x ^ 0 = x). Equal colours would cancel too; then it inverts what lies under it.
+Pen TMDIChild::ZoomRectPen() const {
+    const Colorref c = (S.CurrentColour ^ S.BackgroundColour) & 0xFFFFFFu;
+    return Pen{PenStyle::Dot, 0, c != 0 ? c : Rgb(255, 255, 255)};
+}
+
 void TMDIChild::ZoomUpPress(Point px) {
     ZoomRect[0] = ZoomRect[1] = WorldAtPixel(px);
     Tool()->AuxStep = AuxZoomUpDragging;
@@ -49,7 +57,7 @@ void TMDIChild::ZoomUpDrag(Point px) {
     if (!dc) return;
     ApplyMapping(*dc);
     dc->SetRasterOp(RasterOp::Xor);
-    dc->SetPen(Pen{PenStyle::Dot, 0, S.CurrentColour});
+    dc->SetPen(ZoomRectPen());
     // Under XOR a black brush leaves the inside as it was.
     dc->SetBrush(Brush{false, Rgb(0, 0, 0)});
     DrawZoomRect(*dc);
@@ -62,7 +70,7 @@ void TMDIChild::ZoomUpRelease(Point) {
     if (Canvas* dc = U.WindowCanvas()) {
         ApplyMapping(*dc);
         dc->SetRasterOp(RasterOp::Xor);
-        dc->SetPen(Pen{PenStyle::Dot, 0, S.CurrentColour});
+        dc->SetPen(ZoomRectPen());
         dc->SetBrush(Brush{true, 0});
         DrawZoomRect(*dc);
         dc->SetRasterOp(RasterOp::Copy);

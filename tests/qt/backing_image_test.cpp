@@ -32,6 +32,34 @@ TEST(BackingImage, ARepaintErasesToTheBackgroundOnlyInsideItsArea) {
     EXPECT_EQ(picture.GetImage().pixelColor(150, 10), QColor(Qt::red));
 }
 
+// On a screen at 2x scale the picture has twice the pixels each way, drawn on that finer grid (a
+// hairline is one device pixel, a dotted band erases itself), while everything told in window pixels
+// (its size, its repaint areas, the picture exported) stays as at 1x.
+TEST(BackingImage, AtTwiceTheScaleTheImageHasTheDevicePixelsAndPicturesKeepTheWindowsSize) {
+    BackingImage picture({200, 100}, Paper);
+    picture.SetPixelRatio(2);
+    EXPECT_EQ(picture.GetSize(), (Size{200, 100}));
+    EXPECT_EQ(picture.GetImage().size(), QSize(400, 200));
+    picture.Repaint({0, 0, 200, 100}, DrawPlan);
+    const QImage& image = picture.GetImage();
+    EXPECT_EQ(image.pixelColor(200, 100), QColor(Qt::black)); // window pixel (100, 50)
+    EXPECT_EQ(image.pixelColor(200, 101), QColor(250, 250, 240)) << "a hairline is one device pixel";
+    EXPECT_EQ(image.pixelColor(10, 100), QColor(250, 250, 240));
+
+    const QImage clean = picture.Snapshot();
+    Canvas& tool = *picture.GetCanvas();
+    for (int pass = 0; pass < 2; ++pass) {
+        tool.SetRasterOp(RasterOp::Xor);
+        tool.SetPen(Pen{PenStyle::Dot, 0, Rgb(255, 255, 255)});
+        tool.Rectangle(20, 20, 150, 80);
+    }
+    EXPECT_EQ(picture.GetImage(), clean);
+
+    const QImage exported = picture.ClientPicture(DrawPlan);
+    EXPECT_EQ(exported.size(), QSize(200, 100));
+    EXPECT_EQ(exported.pixelColor(100, 50), QColor(Qt::black));
+}
+
 TEST(BackingImage, ARubberBandDrawnTwiceAroundARepaintLeavesNothing) {
     BackingImage picture({200, 100}, Paper);
     picture.Repaint({0, 0, 200, 100}, DrawPlan);
