@@ -103,7 +103,9 @@ public:
     bool WriteSlot(int slot, const TFlist& list) {
         std::string text, error;
         const fs::path file = UndoSlotPath(S, slot);
-        if (!FormatDrawing(list, S.Header(), S.Shift(), text, error) || !WriteFileAtomic(file, text, error)) {
+        // Unflushed: a snapshot cut short by a power cut fails its stamp and is refused, never restored.
+        if (!FormatDrawing(list, S.Header(), S.Shift(), text, error) ||
+            !WriteFileAtomic(file, text, error, WriteFlush::Unflushed)) {
             Problem = error;
             return false;
         }

@@ -137,7 +137,7 @@ constexpr std::size_t TemporaryLetters = 6;
 
 } // namespace
 
-bool WriteFileAtomic(const fs::path& path, std::string_view data, std::string& error) {
+bool WriteFileAtomic(const fs::path& path, std::string_view data, std::string& error, WriteFlush flush) {
     const std::optional<fs::path> target = FollowLinks(path, error);
     if (!target) return false;
     std::string tmp = target->string() + std::string(TemporarySuffix) + std::string(TemporaryLetters, 'X');
@@ -146,7 +146,7 @@ bool WriteFileAtomic(const fs::path& path, std::string_view data, std::string& e
         error = "cannot create a file beside " + target->string() + ": " + std::strerror(errno);
         return false;
     }
-    bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
+    bool ok = WriteAll(fd, data) && (flush == WriteFlush::Unflushed || ::fsync(fd) == 0);
     const int savedErrno = errno;
     ok = (::close(fd) == 0) && ok;
     if (!ok || ::rename(tmp.c_str(), target->c_str()) != 0) {

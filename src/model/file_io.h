@@ -31,8 +31,12 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path,
 // Writes a temporary file (path + ".tmp" and six letters or digits) beside the target, flushes it to the disk
 // and renames it over the target. A target that is a symbolic link is written through: the file it leads to
 // is replaced, in its own folder, and the link stays. On failure the target is untouched, the temporary file
-// is removed and error says why.
-bool WriteFileAtomic(const std::filesystem::path& path, std::string_view data, std::string& error);
+// is removed and error says why. Unflushed leaves the flush to the system: for scratch files whose readers
+// check what they read (the undo snapshots carry a size and checksum), so a power cut costs a snapshot, never
+// a drawing.
+enum class WriteFlush { ToDisk, Unflushed };
+bool WriteFileAtomic(const std::filesystem::path& path, std::string_view data, std::string& error,
+                     WriteFlush flush = WriteFlush::ToDisk);
 
 // Whether a file name is one WriteFileAtomic gives its temporary files: a name, ".tmp" and six letters or
 // digits. Only a write cut short (a crash, a power cut) leaves one behind.
