@@ -10,6 +10,8 @@
 #include "app/view_commands.h"
 #include "output/output_commands.h"
 #include "tools/line_commands.h"
+#include "tools/shape_commands.h"
+#include "tools/text_commands.h"
 #include "view/drawing_window.h"
 
 namespace velmora {
@@ -36,6 +38,12 @@ void Program::RegisterCommands() {
     Commands.Add("CmLineExecute", [this] { CmLineExecute(S, U); });
     Commands.Add("CmLinestyleExecute", [this] { CmLinestyleExecute(S, U); });
     Commands.Add("CmNewdimensionExecute", [this] { CmNewdimensionExecute(S, U); });
+    Commands.Add("CmTextExecute", [this] { CmTextExecute(S, U); });
+    Commands.Add("CmArcExecute", [this] { CmArcExecute(S, U); });
+    Commands.Add("CmEllipseExecute", [this] { CmEllipseExecute(S, U); });
+    Commands.Add("CmCircleExecute", [this] { CmCircleExecute(S, U); });
+    Commands.Add("CmRndRectExecute", [this] { CmRndRectExecute(S, U); });
+    Commands.Add("CmPolygonExecute", [this] { CmPolygonExecute(S, U); });
     RegisterViewCommands();
     RegisterHelpCommands();
     RegisterCustomiseCommands();

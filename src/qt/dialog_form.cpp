@@ -236,7 +236,7 @@ void DialogForm::PressIndex(std::size_t index) {
     if (!b.Closes) {
         if (b.Action)
             b.Action(D);
-        else if (b.Caption == "Help")
+        else if (QString::fromStdString(b.Caption).trimmed() == "Help")
             U.ShowHelp(D.HelpPage);
         RefreshFields();
         return;

@@ -1,7 +1,11 @@
 #include "tools/tool_install.h"
 
+#include "tools/arc_tool.h"
+#include "tools/circle_tool.h"
 #include "tools/drawing_tool.h"
+#include "tools/ellipse_tool.h"
 #include "tools/line_tool.h"
+#include "tools/text_tool.h"
 
 #include <memory>
 
@@ -9,15 +13,10 @@ namespace velmora {
 
 namespace {
 
-// Kinds whose tools (arc, text, ellipse, circle, move, copy, walls, openings, design rooms) come with the
+// Kinds whose tools (move, copy, walls, openings, design rooms) come with the
 // commands that use them. Until a kind's class is added to MakeTool it installs the pick tool.
 bool IsPendingKind(int kind) {
     switch (kind) {
-    case 3:
-    case 4:
-    case 24:
-    case 5:
-    case 6:
     case 14:
     case 78:
     case 15:
@@ -29,6 +28,26 @@ bool IsPendingKind(int kind) {
         return true;
     default:
         return false;
+    }
+}
+
+// The tools of the drafting kinds other than lines; nothing for a kind that installs a line tool.
+std::unique_ptr<TDrawingtool> MakeDraftingTool(AppState& state, Ui& ui, int kind) {
+    switch (kind) {
+    case 3:
+        return std::make_unique<TArcobjtool>(state, ui);
+    case 4:
+    case 24: {
+        auto text = std::make_unique<TTextobjtool>(state, ui);
+        text->Mode = kind;
+        return text;
+    }
+    case 5:
+        return std::make_unique<TEllipseobjtool>(state, ui);
+    case 6:
+        return std::make_unique<TCircleobjtool>(state, ui);
+    default:
+        return nullptr;
     }
 }
 
@@ -51,6 +70,7 @@ void InstallTool(AppState& state, Ui& ui, int kind) {
         InstallPickTool(state, ui);
         return;
     }
+    if ((state.CurrentTool = MakeDraftingTool(state, ui, kind))) return;
     const bool keepsKind = kind == ModePlainLine || kind == 22 || kind == ModeSelectForEdit;
     state.CurrentTool = std::make_unique<TLineobjtool>(state, ui, keepsKind ? kind : ModePlainLine);
 }

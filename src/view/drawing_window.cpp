@@ -84,6 +84,12 @@ void TMDIChild::OnKeyPress(char c) {
     const bool tooLong = tool->OperationResult == NothingHit;
     if (tooLong) U.Message("", "text longer than maximum 70 letters / spaces", MessageKind::Error);
     if (c == '\r' || tooLong) NextTextLine();
+    // The letter that overflowed the line starts the next one, drawn where that line now begins; that line
+    // is open, so the next Enter makes it rather than ending the text.
+    if (tooLong && Tool() == tool && tool->Mode == 24) {
+        TextEntryOpen = 0;
+        tool->DrawFeedback(*dc, 0);
+    }
 }
 
 // After a line of text: the next line starts below the one the tool made (beside it for upright text).

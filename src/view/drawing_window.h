@@ -217,6 +217,13 @@ private:
     bool RunClosed() const;
     void FinishBase(Canvas& dc);
     void NextTextLine();
+
+    // The polygon tool's keys: a corner or the close, then its status line, or the pick tool once the
+    // polygon is stored.
+    void PolygonKey(Canvas& dc, const KeyEvent& key, Point cursor, int amount);
+    void AfterPolygonKey();
+    // A press of the centred-text tool: the words are asked, then placed centred on the press.
+    void CentredTextPress(Canvas& dc, Point px);
 };
 
 // Zoom Style (menu items in the Zoom and the customise menus): TTZoomdlg on CFG/ZOOMSTYLE.CFG.

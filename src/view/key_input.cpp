@@ -165,7 +165,8 @@ void TMDIChild::UnmarkedEnter(Canvas& dc, Point cursor) {
         return;
     }
     tool->Marked = 1;
-    if (mode == ModeArc || mode == 18) tool->Marked = 0;
+    // Each arc and each circle by Enter starts afresh: the next Enter asks its height or radius again.
+    if (mode == ModeArc || mode == ModeCircle || mode == 18) tool->Marked = 0;
     if (firstOfRun || mode == ModeInWall || (mode == ModePlainLine && step == 41)) {
         // The read-out measures from the point just marked.
         RefX = tool->X1, RefY = tool->Y1;

@@ -8,6 +8,7 @@
 #include "tools/chain_ends.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_tool.h"
+#include "tools/polygon_tool.h"
 #include "tools/tool_install.h"
 #include "view/key_codes.h"
 #include "view/length_question.h"
@@ -23,8 +24,9 @@ namespace {
 
 bool DrawsWithTheMouse(const TDrawingtool& t) {
     const bool lineOrWall = t.Mode == ModePlainLine || t.Mode == ModeExtWall || t.Mode == ModeInWall;
+    // The text tools draw no segments: their arrows only fine-tune the cursor.
     return (lineOrWall && (t.Step == 1 || t.Step == 181)) || (t.Mode == 6720 && t.Step == 1) ||
-           t.Mode == ModeConstruction;
+           t.Mode == ModeConstruction || t.Mode == 4 || t.Mode == 24;
 }
 
 // A distance as the status bar shows it: whole millimetres, or feet and inches with eighths.
@@ -108,6 +110,10 @@ void TMDIChild::MarkedKey(Canvas& dc, const KeyEvent& key, Point cursor) {
         ToggleAngleMode();
         return;
     }
+    if (tool->Mode == ModePolygon && (IsFinishKey(key) || key.Code == Key::Add || key.Code == Key::Enter)) {
+        PolygonKey(dc, key.Code == Key::Enter ? key : KeyEvent{Key::Add}, cursor, 0);
+        return;
+    }
     if (IsFinishKey(key) || key.Code == Key::Add) {
         if (tool->Mode != ModeConstruction && tool->Mode != ModeExtWall) return;
         if (key.Code == Key::Add) SaveDrawing(S, ModeWorking);
@@ -184,7 +190,9 @@ std::optional<int> TMDIChild::SegmentLength(Key arrow) {
 bool TMDIChild::EndsOnSheet(Key arrow, int length) const {
     const TDrawingtool* t = Tool();
     const std::int64_t u = S.UnitsPerLogical;
-    std::int64_t x = t->X1, y = t->Y1;
+    // A polygon's corner is measured from its last corner.
+    const bool polygon = t->Mode == ModePolygon;
+    std::int64_t x = polygon ? t->X2 : t->X1, y = polygon ? t->Y2 : t->Y1;
     if (arrow == Key::Left) x -= length;
     if (arrow == Key::Right) x += length;
     if (arrow == Key::Up) y += length;
@@ -201,8 +209,13 @@ void TMDIChild::ArrowSegment(Canvas& dc, Key arrow, Point cursor) {
                   MessageKind::Error);
         return;
     }
-    tool->SuggestedLength = *length;
+    // The rounded rectangle keeps its corner radius there.
+    if (tool->Mode != ModeRoundRect) tool->SuggestedLength = *length;
     tool->MadeIndex = -1;
+    if (tool->Mode == ModePolygon) {
+        PolygonKey(dc, KeyEvent{arrow}, cursor, *length);
+        return;
+    }
     Point p = cursor;
     KeyEvent key{arrow};
     if (tool->Mode == ModeInWall && tool->Step == 700)

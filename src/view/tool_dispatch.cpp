@@ -7,6 +7,7 @@
 #include "app/drawing_store.h"
 #include "app/program.h"
 #include "app/undo_store.h"
+#include "dialogs/text_dialogs.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_tool.h"
 #include "tools/tool_install.h"
@@ -129,9 +130,15 @@ bool TMDIChild::PressIgnored() const {
 
 void TMDIChild::LeftDownToTool(Canvas& dc, Point px) {
     TDrawingtool* tool = Tool();
+    if (tool->Mode == 4) {
+        CentredTextPress(dc, px);
+        return;
+    }
     if (tool->Mode == 24 && TextEntryOpen == 0 && tool->Marked == 0) {
+        // The first press is the start of the first line: the tool takes it, and the guide stays.
         U.SetPanel(0, "GUIDE: maximum of 70 letters/numbers/spaces per line");
         tool->Marked = 1;
+        tool->LeftDown(dc, U.ClientSize(), px.X, px.Y);
         return;
     }
     if (tool->Mode == 2) {
@@ -145,6 +152,21 @@ void TMDIChild::LeftDownToTool(Canvas& dc, Point px) {
     }
     tool->LeftDown(dc, U.ClientSize(), px.X, px.Y);
     if (tool->Step == 1) U.SetPanel(0, "GUIDE: Selected");
+}
+
+void TMDIChild::CentredTextPress(Canvas& dc, Point px) {
+    SaveDrawing(S, ModeWorking);
+    U.SetPanel(0, "GUIDE: maximum of 70 letters/numbers/spaces");
+    DialogDescription d = Ttextcentredlg::Make();
+    if (!RunAccepted(U, d)) {
+        InstallTool(S, U, ModePick);
+        return;
+    }
+    TDrawingtool* tool = Tool();
+    tool->MadeIndex = -1;
+    tool->PlaceText(dc, U.ClientSize(), px.X, px.Y, Ttextcentredlg::Text(d));
+    SaveDrawing(S, ModeWorking);
+    U.SetPanel(0, "GUIDE: you can continue using the same text function by clicking LEFT button on TEXT point");
 }
 
 void TMDIChild::RightDown(Point px) {

@@ -1,7 +1,11 @@
 // The tool framework: installing tools by kind, returning to the pick tool, the centre-of-a-line and
 // centre-of-a-rectangle picks of the base tool as the drawing window routes clicks to them, and the rubber
 // band and guide line conventions of the line tool family.
+#include "tools/arc_tool.h"
+#include "tools/circle_tool.h"
+#include "tools/ellipse_tool.h"
 #include "tools/line_tool.h"
+#include "tools/text_tool.h"
 #include "view/window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +59,7 @@ TEST(InstallTool, ThePickToolSaysSoAndOtherToolsLeaveThePanelsToTheirCommands) {
 // Kinds whose tools come with later commands give the pick tool, and the status bar names the tool that
 // really receives the events.
 TEST(InstallTool, KindsWithoutTheirToolYetInstallThePickTool) {
-    for (int kind : {3, 4, 24, 5, 6, 14, 78, 15, 100, 150, 200, 29000, 29001}) {
+    for (int kind : {14, 78, 15, 100, 150, 200, 29000, 29001}) {
         SCOPED_TRACE(kind);
         WindowFixture f;
         EXPECT_FALSE(ToolKindAvailable(kind));
@@ -65,6 +69,29 @@ TEST(InstallTool, KindsWithoutTheirToolYetInstallThePickTool) {
     }
     EXPECT_TRUE(ToolKindAvailable(1));
     EXPECT_TRUE(ToolKindAvailable(21));
+}
+
+// The drafting kinds install their own tools, in the mode of the kind.
+TEST(InstallTool, DraftingKindsInstallTheirTools) {
+    struct Case {
+        int Kind, Mode;
+        bool (*IsIt)(const TDrawingtool&);
+    };
+    const Case cases[] = {
+        {3, 3, [](const TDrawingtool& t) { return dynamic_cast<const TArcobjtool*>(&t) != nullptr; }},
+        {4, 4, [](const TDrawingtool& t) { return dynamic_cast<const TTextobjtool*>(&t) != nullptr; }},
+        {24, 24, [](const TDrawingtool& t) { return dynamic_cast<const TTextobjtool*>(&t) != nullptr; }},
+        {5, 5, [](const TDrawingtool& t) { return dynamic_cast<const TEllipseobjtool*>(&t) != nullptr; }},
+        {6, 6, [](const TDrawingtool& t) { return dynamic_cast<const TCircleobjtool*>(&t) != nullptr; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Kind);
+        WindowFixture f;
+        EXPECT_TRUE(ToolKindAvailable(c.Kind));
+        InstallTool(f.S, f.Ui, c.Kind);
+        EXPECT_EQ(f.Tool().Mode, c.Mode);
+        EXPECT_TRUE(c.IsIt(f.Tool()));
+    }
 }
 
 TEST(InstallTool, DiscardsTheOldToolsPointsWithoutDrawing) {
