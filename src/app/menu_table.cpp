@@ -233,7 +233,7 @@ std::vector<ToolButton> BuildToolBar() {
         {"Door or Wall Opening", "CmDoorsExecute", "Door icon: put a door or an opening into a wall", "door",
          Later},
         {"Draw Internal Wall", "CmIntwallExecute", "Internal wall icon: draw internal walls", "intwall",
-         Later},
+         Built},
         {"Polygon", "CmPolygonExecute", "Polygon icon: draw a filled polygon", "polygon", Later},
         {"New Design Room", "CmDroomExecute", "Design room icon: add a new design room", "droom", Later},
         {"FINISH Design Rooms", "CmLockdroomsExecute", "Finish icon: turn the design rooms into walls",

@@ -1,6 +1,7 @@
 // The commands of the frame by handler name. Commands of menu items that are not built yet are not
 // registered: the menu table shows them disabled and RunCommand refuses them.
 #include "app/customise_commands.h"
+#include "building/internal_wall_command.h"
 #include "app/file_commands.h"
 #include "app/floor_area.h"
 #include "app/help_pages.h"
@@ -36,6 +37,7 @@ void Program::RegisterCommands() {
     Commands.Add("CmLineExecute", [this] { CmLineExecute(S, U); });
     Commands.Add("CmLinestyleExecute", [this] { CmLinestyleExecute(S, U); });
     Commands.Add("CmNewdimensionExecute", [this] { CmNewdimensionExecute(S, U); });
+    Commands.Add("CmIntwallExecute", [this] { CmIntwallExecute(S, U, [this] { CmPlanExecute(*this); }); });
     RegisterViewCommands();
     RegisterHelpCommands();
     RegisterCustomiseCommands();

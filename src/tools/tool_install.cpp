@@ -1,5 +1,6 @@
 #include "tools/tool_install.h"
 
+#include "building/internal_wall_tool.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_tool.h"
 
@@ -22,7 +23,6 @@ bool IsPendingKind(int kind) {
     case 78:
     case 15:
     case 100:
-    case 150:
     case 200:
     case 29000:
     case 29001:
@@ -49,6 +49,10 @@ void InstallTool(AppState& state, Ui& ui, int kind) {
     state.CurrentTool.reset();
     if (kind == 20 || kind == ModePick || IsPendingKind(kind)) {
         InstallPickTool(state, ui);
+        return;
+    }
+    if (kind == ModeInWall) {
+        state.CurrentTool = std::make_unique<TInwallobjtool>(state, ui);
         return;
     }
     const bool keepsKind = kind == ModePlainLine || kind == 22 || kind == ModeSelectForEdit;

@@ -236,6 +236,13 @@ void TMDIChild::AfterSegment(Canvas& dc, bool attempted) {
         if (RunClosed()) FinishBase(dc);
         return;
     }
+    if (tool->Mode == ModeInWall) {
+        // The read-out measures from the end of the wall just made.
+        ReadoutMode = 4;
+        RefX = tool->X1, RefY = tool->Y1;
+        InvalidateChange(ChangeAroundTool);
+        return;
+    }
     if (tool->Mode == ModePlainLine) {
         if (tool->Step == 42) {
             ReadoutMode = 1;
