@@ -198,5 +198,48 @@ TEST(InternalWall, WidthDialogRangeAndFile) {
     EXPECT_FALSE(f.Inwall());
 }
 
+// An angled wall by A and Enter at the cursor.
+void AngledTo(InwallFixture& f, int x, int y) {
+    f.Window->OnKeyDown(KeyEvent{Key::Character, 'a'});
+    f.At(x, y);
+    f.Key(Key::Enter);
+}
+
+// An angled wall from the top face: its second line meets the face t / sin 45 from the start and lies at
+// (-70, -70) at its free end, where Escape closes it. A wall run up into the angled wall meets it with a
+// T-junction whose second line ends on the angled line.
+TEST(InternalWall, AngledWallAndAJunctionOnIt) {
+    HouseFixture f;
+    f.Command(100);
+    f.At(2000, 4270);
+    f.Key(Key::Enter);
+    AngledTo(f, 3000, 3270);
+    f.Key(Key::Escape);
+    f.Command(100, "right of first line");
+    f.Run({2600, 2500}, {{Key::Up, 1170}});
+    f.Key(Key::Escape);
+    EXPECT_EQ(Lines(f.Saved()),
+              (std::vector<WallLines>{
+                  {150, {2000, 4270}, {3000, 3270}, {1859, 4270}, {2930, 3200}, 1350, 900, None, 100},
+                  StopEnd(155, {3000, 3270}, {2930, 3200}, 450, 100, 900, None),
+                  {150, {2600, 2500}, {2600, 3670}, {2700, 2500}, {2700, 3570}, 0, None, 1350, 100},
+                  StopEnd(154, {2600, 2500}, {2700, 2500}, 2700, 100, None, 1350),
+              }));
+}
+
+// A square wall followed by an angled one: the corner is mitred, both second lines ending on the bisector.
+TEST(InternalWall, MitredCornerWithAnAngledWall) {
+    HouseFixture f;
+    f.Command(100);
+    f.Run({2000, 4270}, {{Key::Down, 1000}});
+    AngledTo(f, 3000, 2270);
+    const auto saved = f.Saved();
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(LinesOf(saved[0]).SecondB, (Point{1900, 3229}));
+    EXPECT_EQ(
+        LinesOf(saved[1]),
+        (WallLines{150, {2000, 3270}, {3000, 2270}, {1900, 3229}, {2930, 2200}, 1350, None, None, 100}));
+}
+
 } // namespace
 } // namespace velmora
