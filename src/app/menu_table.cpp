@@ -117,7 +117,7 @@ Menu ToolsMenu() {
                 Item("LineStyle1", "Line Style", "CmLinestyleExecute", Built),
                 Separator(),
                 Item("Line1", "Line", "CmLineExecute", Built),
-                Item("LineText1", "Line+Text", "CmLinetextExecute", Later),
+                Item("LineText1", "Line+Text", "CmLinetextExecute", Built),
                 Item("Text1", "Text", "CmTextExecute", Later),
                 Item("Arc1", "Arc", "CmArcExecute", Later),
                 Item("Circle1", "Circle", "CmCircleExecute", Later),

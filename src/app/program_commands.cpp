@@ -11,6 +11,7 @@
 #include "app/view_commands.h"
 #include "output/output_commands.h"
 #include "tools/line_commands.h"
+#include "tools/line_label.h"
 #include "view/drawing_window.h"
 
 namespace velmora {
@@ -35,6 +36,7 @@ void Program::RegisterCommands() {
     Commands.Add("CmSpecsExecute", [this] { CmSpecsExecute(S, U); });
     Commands.Add("CmTitle2DExecute", [this] { CmTitle2DExecute(S, U); });
     Commands.Add("CmLineExecute", [this] { CmLineExecute(S, U); });
+    Commands.Add("CmLinetextExecute", [this] { CmLinetextExecute(S, U); });
     Commands.Add("CmLinestyleExecute", [this] { CmLinestyleExecute(S, U); });
     Commands.Add("CmNewdimensionExecute", [this] { CmNewdimensionExecute(S, U); });
     Commands.Add("CmIntwallExecute", [this] { CmIntwallExecute(S, U, [this] { CmPlanExecute(*this); }); });

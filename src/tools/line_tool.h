@@ -73,6 +73,8 @@ public:
     // Step 20 marks the first point and goes to 21; at 21 makes the dimension, asks its measurement and
     // writes its text, leaving Step 22 (done) whatever the answer.
     void AutoDimension(Canvas& dc, Size client, int px, int py, int extra, int code) override;
+    // Labels the line this tool made last with the text of LTEXT.CFG (line + text); Step back to 50.
+    void Refresh(Canvas& dc, Size client) override;
 
     // The point moved onto a wall or room line strictly within 30 world units of it, when one is there.
     Point SnapToWallLine(int x, int y) const;
