@@ -126,7 +126,7 @@ Menu ToolsMenu() {
                 Item("Polygon1", "Polygon", "CmPolygonExecute", Later),
                 Separator(),
                 Item("ManualDimensions1", "Manual Dimensions", "CmNewdimensionExecute", Built),
-                Item("Multilines1", "Multilines", "CmMultilinesExecute", Later),
+                Item("Multilines1", "Multilines", "CmMultilinesExecute", Built),
             }};
 }
 

@@ -12,6 +12,7 @@
 #include "output/output_commands.h"
 #include "tools/line_commands.h"
 #include "tools/line_label.h"
+#include "tools/multiline.h"
 #include "view/drawing_window.h"
 
 namespace velmora {
@@ -37,6 +38,7 @@ void Program::RegisterCommands() {
     Commands.Add("CmTitle2DExecute", [this] { CmTitle2DExecute(S, U); });
     Commands.Add("CmLineExecute", [this] { CmLineExecute(S, U); });
     Commands.Add("CmLinetextExecute", [this] { CmLinetextExecute(S, U); });
+    Commands.Add("CmMultilinesExecute", [this] { CmMultilinesExecute(S, U); });
     Commands.Add("CmLinestyleExecute", [this] { CmLinestyleExecute(S, U); });
     Commands.Add("CmNewdimensionExecute", [this] { CmNewdimensionExecute(S, U); });
     Commands.Add("CmIntwallExecute", [this] { CmIntwallExecute(S, U, [this] { CmPlanExecute(*this); }); });

@@ -75,11 +75,14 @@ public:
     void AutoDimension(Canvas& dc, Size client, int px, int py, int extra, int code) override;
     // Labels the line this tool made last with the text of LTEXT.CFG (line + text); Step back to 50.
     void Refresh(Canvas& dc, Size client) override;
+    // The line tool's keys, and at Step 42 the multiline's last Enter: the remaining lines of the set.
+    void KeyStep(Canvas& dc, Size client, const KeyEvent& key, Point& cursor, int amount) override;
 
     // The point moved onto a wall or room line strictly within 30 world units of it, when one is there.
     Point SnapToWallLine(int x, int y) const;
 
 private:
+    void DrawMultilines(Canvas& dc, Point last);
     void MarkDimensionEnd(Canvas& dc, Point p2);
     void WriteDimensionText(Canvas& dc, int length, bool vertical, Point anchor, int orientation, int number);
 };
