@@ -119,7 +119,8 @@ void TInwallobjtool::StartOnWallTest() {
 
 // The first arrow of a run must run along the first line, never towards the second line.
 void TInwallobjtool::CheckFirstArrow() {
-    if (FirstArrowChecked != 0) return;
+    // A run that already has a wall (the first drawn with Enter) goes on from it whichever way it turns.
+    if (FirstArrowChecked != 0 || WallsInRun > 0) return;
     const int arrow = Scrolled; // 1 up, 2 right, 3 down, 4 left
     const bool across = SecondSide == SideBelow || SecondSide == SideAbove;
     const bool alongX = arrow == 2 || arrow == 4;

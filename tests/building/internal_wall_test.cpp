@@ -241,5 +241,42 @@ TEST(InternalWall, MitredCornerWithAnAngledWall) {
         (WallLines{150, {2000, 3270}, {3000, 2270}, {1900, 3229}, {2930, 2200}, 1350, None, None, 100}));
 }
 
+// A wall bridging two walls, one of which it meets at the wrong end (both walls run down; the bridge runs
+// from the first one's end to the second one's end): that neighbour is turned round keeping its band, so
+// its second line becomes its first, the bridge ends on its new first line, and the corners join all three
+// with their second lines on the outside of the U.
+TEST(InternalWall, BridgeTurnsAWrongEndedNeighbourRoundKeepingItsBand) {
+    HouseFixture f;
+    for (int x : {1500, 2500}) {
+        f.Command(100);
+        f.Run({x, 3500}, {{Key::Down, 1000}});
+        f.Key(Key::Escape);
+    }
+    f.Command(100, "below first line");
+    f.Run({1500, 2500}, {{Key::Right, 1000}});
+    std::vector<WallLines> walls;
+    for (const auto& w : f.Saved())
+        if (w.Kind == 150) walls.push_back(LinesOf(w));
+    EXPECT_EQ(walls, (std::vector<WallLines>{
+                         {150, {1500, 3500}, {1500, 2500}, {1400, 3500}, {1400, 2400}, 1800, None, None, 100},
+                         {150, {2400, 2500}, {2400, 3500}, {2500, 2400}, {2500, 3500}, 0, None, None, 100},
+                         {150, {1500, 2500}, {2400, 2500}, {1400, 2400}, {2500, 2400}, 900, None, None, 100},
+                     }));
+    EXPECT_EQ(f.Inwall()->ClosingWall, 100);
+}
+
+// Only the run's first arrow is held to the side: once a wall is made, the run turns any way.
+TEST(InternalWall, LaterArrowsTurnAnyWay) {
+    HouseFixture f;
+    f.Command(100, "left of first line");
+    f.At(2000, 3000);
+    f.Key(Key::Enter);
+    f.At(2000, 2000);
+    f.Key(Key::Enter); // the first wall by Enter, down
+    f.Arrow(Key::Right, 500);
+    EXPECT_TRUE(f.Inwall());
+    EXPECT_EQ(f.Inwall()->WallsInRun, 2);
+}
+
 } // namespace
 } // namespace velmora
