@@ -117,7 +117,7 @@ Menu ToolsMenu() {
                 Item("LineStyle1", "Line Style", "CmLinestyleExecute", Built),
                 Separator(),
                 Item("Line1", "Line", "CmLineExecute", Built),
-                Item("LineText1", "Line+Text", "CmLinetextExecute", Later),
+                Item("LineText1", "Line+Text", "CmLinetextExecute", Built),
                 Item("Text1", "Text", "CmTextExecute", Built),
                 Item("Arc1", "Arc", "CmArcExecute", Built),
                 Item("Circle1", "Circle", "CmCircleExecute", Built),
@@ -126,7 +126,7 @@ Menu ToolsMenu() {
                 Item("Polygon1", "Polygon", "CmPolygonExecute", Built),
                 Separator(),
                 Item("ManualDimensions1", "Manual Dimensions", "CmNewdimensionExecute", Built),
-                Item("Multilines1", "Multilines", "CmMultilinesExecute", Later),
+                Item("Multilines1", "Multilines", "CmMultilinesExecute", Built),
             }};
 }
 
@@ -233,7 +233,7 @@ std::vector<ToolButton> BuildToolBar() {
         {"Door or Wall Opening", "CmDoorsExecute", "Door icon: put a door or an opening into a wall", "door",
          Later},
         {"Draw Internal Wall", "CmIntwallExecute", "Internal wall icon: draw internal walls", "intwall",
-         Later},
+         Built},
         {"Polygon", "CmPolygonExecute", "Polygon icon: draw a filled polygon", "polygon", Built},
         {"New Design Room", "CmDroomExecute", "Design room icon: add a new design room", "droom", Later},
         {"FINISH Design Rooms", "CmLockdroomsExecute", "Finish icon: turn the design rooms into walls",

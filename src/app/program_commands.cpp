@@ -1,6 +1,7 @@
 // The commands of the frame by handler name. Commands of menu items that are not built yet are not
 // registered: the menu table shows them disabled and RunCommand refuses them.
 #include "app/customise_commands.h"
+#include "building/internal_wall_command.h"
 #include "app/file_commands.h"
 #include "app/floor_area.h"
 #include "app/help_pages.h"
@@ -12,6 +13,8 @@
 #include "tools/line_commands.h"
 #include "tools/shape_commands.h"
 #include "tools/text_commands.h"
+#include "tools/line_label.h"
+#include "tools/multiline.h"
 #include "view/drawing_window.h"
 
 namespace velmora {
@@ -36,6 +39,8 @@ void Program::RegisterCommands() {
     Commands.Add("CmSpecsExecute", [this] { CmSpecsExecute(S, U); });
     Commands.Add("CmTitle2DExecute", [this] { CmTitle2DExecute(S, U); });
     Commands.Add("CmLineExecute", [this] { CmLineExecute(S, U); });
+    Commands.Add("CmLinetextExecute", [this] { CmLinetextExecute(S, U); });
+    Commands.Add("CmMultilinesExecute", [this] { CmMultilinesExecute(S, U); });
     Commands.Add("CmLinestyleExecute", [this] { CmLinestyleExecute(S, U); });
     Commands.Add("CmNewdimensionExecute", [this] { CmNewdimensionExecute(S, U); });
     Commands.Add("CmTextExecute", [this] { CmTextExecute(S, U); });
@@ -44,6 +49,7 @@ void Program::RegisterCommands() {
     Commands.Add("CmCircleExecute", [this] { CmCircleExecute(S, U); });
     Commands.Add("CmRndRectExecute", [this] { CmRndRectExecute(S, U); });
     Commands.Add("CmPolygonExecute", [this] { CmPolygonExecute(S, U); });
+    Commands.Add("CmIntwallExecute", [this] { CmIntwallExecute(S, U, [this] { CmPlanExecute(*this); }); });
     RegisterViewCommands();
     RegisterHelpCommands();
     RegisterCustomiseCommands();

@@ -21,7 +21,7 @@ constexpr int kSixTitles[] = {0, 1, 2, 3, 4, 5};
 // Drawing names and plan titles hold at most 24 characters; the default font name at most 31.
 constexpr std::size_t kNameMax = 24;
 constexpr std::size_t kFontMax = 31;
-constexpr std::size_t kLabelMax = 21;
+constexpr std::size_t kLabelMax = 20; // the label field of "text on a line" holds 20
 constexpr std::size_t kDoorTextMax = 255;
 
 constexpr SettingsFile kCatalogue[] = {

@@ -73,11 +73,16 @@ public:
     // Step 20 marks the first point and goes to 21; at 21 makes the dimension, asks its measurement and
     // writes its text, leaving Step 22 (done) whatever the answer.
     void AutoDimension(Canvas& dc, Size client, int px, int py, int extra, int code) override;
+    // Labels the line this tool made last with the text of LTEXT.CFG (line + text); Step back to 50.
+    void Refresh(Canvas& dc, Size client) override;
+    // The line tool's keys, and at Step 42 the multiline's last Enter: the remaining lines of the set.
+    void KeyStep(Canvas& dc, Size client, const KeyEvent& key, Point& cursor, int amount) override;
 
     // The point moved onto a wall or room line strictly within 30 world units of it, when one is there.
     Point SnapToWallLine(int x, int y) const;
 
 private:
+    void DrawMultilines(Canvas& dc, Point last);
     void MarkDimensionEnd(Canvas& dc, Point p2);
     void WriteDimensionText(Canvas& dc, int length, bool vertical, Point anchor, int orientation, int number);
 };

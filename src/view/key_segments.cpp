@@ -7,6 +7,7 @@
 #include "app/undo_store.h"
 #include "tools/chain_ends.h"
 #include "tools/drawing_tool.h"
+#include "tools/line_label.h"
 #include "tools/line_tool.h"
 #include "tools/polygon_tool.h"
 #include "tools/tool_install.h"
@@ -247,6 +248,18 @@ void TMDIChild::AfterSegment(Canvas& dc, bool attempted) {
     if (tool->Mode == ModeConstruction || tool->Mode == ModeExtWall) {
         RunGuide();
         if (RunClosed()) FinishBase(dc);
+        return;
+    }
+    if (tool->Mode == ModeInWall) {
+        // The read-out measures from the end of the wall just made.
+        ReadoutMode = 4;
+        RefX = tool->X1, RefY = tool->Y1;
+        InvalidateChange(ChangeAroundTool);
+        return;
+    }
+    if (tool->Mode == ModePlainLine && tool->Step == 51 && tool->MadeIndex >= 0) {
+        InvalidateChange(ChangeAroundTool);
+        LabelLineJustMade(S, U, dc);
         return;
     }
     if (tool->Mode == ModePlainLine) {

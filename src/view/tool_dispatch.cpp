@@ -9,6 +9,7 @@
 #include "app/undo_store.h"
 #include "dialogs/text_dialogs.h"
 #include "tools/drawing_tool.h"
+#include "tools/line_label.h"
 #include "tools/line_tool.h"
 #include "tools/tool_install.h"
 #include "view/units.h"
@@ -261,11 +262,8 @@ void TMDIChild::ReleaseToTool(Canvas& dc, Point px) {
         if (stores) RecordUndo(S, U);
         tool->LeftUp(dc, client, px.X, px.Y);
         // Line + text: a drag too short to be a line does nothing more.
-        if ((step == 50 || step == 51) && line && line->LineDrawn) {
-            tool->Refresh(dc, client);
-            ReturnToPickTool(S, U);
-            SaveDrawing(S, ModeWorking);
-        }
+        if ((step == 50 || step == 51) && line && line->LineDrawn && line->MadeIndex >= 0)
+            LabelLineJustMade(S, U, dc);
         return;
     }
     switch (step) {

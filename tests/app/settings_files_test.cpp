@@ -141,7 +141,7 @@ TEST(ParseSettings, RefusesWhatItCannotTrust) {
         {"LASTFILES.CFG", "4 3 0 9 HomeBarn", false},
         {"LTEXT.CFG", "2 5\r\nfence", true, {2, 5}, {"fence"}},
         {"LTEXT.CFG", "2 0\r\n", true, {2, 0}, {""}},
-        {"LTEXT.CFG", "2 22\r\naaaaaaaaaaaaaaaaaaaaaa", false}, // labels hold 21 characters
+        {"LTEXT.CFG", "2 21\r\naaaaaaaaaaaaaaaaaaaaa", false}, // labels hold 20 characters, as the field does
         {"WIND.CFG", "1 1200 900 1 1 8 1 0 0 5 Arial", true, {1, 1200, 900, 1, 1, 8, 1, 0, 0, 5}, {"Arial"}},
         // The door text follows the last number directly; its length is the eleventh number, so a text that
         // begins with a digit is still told apart from the number.
