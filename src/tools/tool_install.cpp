@@ -1,5 +1,6 @@
 #include "tools/tool_install.h"
 
+#include "building/external_wall_tool.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_tool.h"
 
@@ -21,7 +22,6 @@ bool IsPendingKind(int kind) {
     case 14:
     case 78:
     case 15:
-    case 100:
     case 150:
     case 200:
     case 29000:
@@ -49,6 +49,10 @@ void InstallTool(AppState& state, Ui& ui, int kind) {
     state.CurrentTool.reset();
     if (kind == 20 || kind == ModePick || IsPendingKind(kind)) {
         InstallPickTool(state, ui);
+        return;
+    }
+    if (kind == ModeExtWall) {
+        state.CurrentTool = std::make_unique<TExtwallobjtool>(state, ui);
         return;
     }
     const bool keepsKind = kind == ModePlainLine || kind == 22 || kind == ModeSelectForEdit;

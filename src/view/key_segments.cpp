@@ -4,6 +4,8 @@
 #include "view/drawing_window.h"
 
 #include "app/drawing_store.h"
+#include "app/floor_area.h"
+#include "app/plan_titles.h"
 #include "app/undo_store.h"
 #include "tools/chain_ends.h"
 #include "tools/drawing_tool.h"
@@ -272,7 +274,14 @@ bool TMDIChild::RunClosed() const {
 // A closed run finishes the base: the automatic dimensions of the view, then the pick tool.
 void TMDIChild::FinishBase(Canvas& dc) {
     const bool walls = Tool()->Mode == ModeExtWall;
+    Tool()->Marked = 0;
+    // A floor of walls is centred on the sheet and measured before it is dimensioned and titled.
+    if (walls) Tool()->Operation(5);
     Tool()->AutoDimension(dc, U.ClientSize(), 0, 0, 0, 111);
+    if (walls) {
+        PlaceFloorTitle(S, U);
+        ReportFloorArea(S, U, 2);
+    }
     ReadoutMode = 1;
     ReturnToPickTool(S, U);
     S.WallDisplayMode = 0;
