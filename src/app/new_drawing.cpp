@@ -125,7 +125,8 @@ void StartLayoutRooms(AppState& s, Ui& ui) {
     ui.SetPanel(2, " design rooms");
 }
 
-// The wall method: the wall-type set-up on the tool New installed. False when the user cancelled it.
+// The wall method: the wall-type set-up on the tool New installed. False when the user cancelled it (the
+// pick tool is then installed).
 bool StartWallMethod(AppState& s, Ui& ui) {
     s.CurrentView = ViewGround;
     s.LastCommand = 251;
@@ -204,9 +205,10 @@ void CmFilenewExecute(Program& program) {
     if (!OpenDrawingWindow(program, 1, rooms ? ".LYT" : ".PLN")) return RefuseNewDrawing(s, ui, madeTheFile);
     if (rooms) {
         StartLayoutRooms(s, ui);
-    } else if (!StartWallMethod(s, ui)) {
-        program.CloseDrawingWindow();
-        return RefuseNewDrawing(s, ui, madeTheFile);
+    } else {
+        // A cancelled wall set-up leaves the new drawing open, empty, with the pick tool: the drawing
+        // exists and is the recent one, as after any New.
+        StartWallMethod(s, ui);
     }
     std::string error;
     ReportWrite(ui, WriteSettingsLine(s.HomePath, "ZOOM.CFG", error, "%d %d", s.ViewExtX, s.ViewExtY), error);

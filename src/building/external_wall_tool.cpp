@@ -18,7 +18,7 @@ TExtwallobjtool::TExtwallobjtool(AppState& state, Ui& ui) : TLineobjtool(state, 
     Mode = ModeExtWall;
 }
 
-int TExtwallobjtool::MakeWall() {
+WallRequest TExtwallobjtool::Request() const {
     WallRequest r;
     r.Start = {X1, Y1};
     r.End = {X2, Y2};
@@ -27,7 +27,15 @@ int TExtwallobjtool::MakeWall() {
     r.View = S.CurrentView;
     r.UnitsPerLogical = S.UnitsPerLogical;
     r.Settings = ReadExtWallSettings(S.HomePath, S.MetricFlag);
-    const auto plan = PlanExternalWall(S.DrawingObjects, r);
+    return r;
+}
+
+bool TExtwallobjtool::CanCommit() const {
+    return PlanExternalWall(S.DrawingObjects, Request()).has_value();
+}
+
+int TExtwallobjtool::MakeWall() {
+    const auto plan = PlanExternalWall(S.DrawingObjects, Request());
     if (!plan) return -1;
     LinkNo = ++S.NextElementNo; // the wall's element number
     const int made = ApplyWallPlan(S.DrawingObjects, *plan, LinkNo);

@@ -4,6 +4,7 @@
 // completed floor (re-centring and floor area).
 #pragma once
 
+#include "building/external_wall_plan.h"
 #include "tools/line_tool.h"
 
 namespace velmora {
@@ -13,6 +14,8 @@ public:
     TExtwallobjtool(AppState& state, Ui& ui);
 
     void Commit(Canvas& dc, Size client) override;
+    // Whether the wall from the tool's points can be made, joined to its neighbours as Commit would.
+    bool CanCommit() const override;
     // 2 the suggested length of the next arrow, 3 copy the walls of the floor below, 4 copy the ground floor
     // into the basement, 5 finish a completed floor; others nothing.
     void Operation(int code) override;
@@ -31,6 +34,7 @@ public:
     int MakeWall();
 
 private:
+    WallRequest Request() const;
     void CopyFloor(int fromView);
     void FinishFloor();
     void PaintWallAndNeighbours(Canvas& dc, int made);

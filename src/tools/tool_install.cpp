@@ -44,6 +44,10 @@ bool ToolKindAvailable(int kind) {
     return !IsPendingKind(kind);
 }
 
+bool ToolEditsAvailable(int kind) {
+    return kind != ModeExtWall && ToolKindAvailable(kind);
+}
+
 void InstallTool(AppState& state, Ui& ui, int kind) {
     // The old tool goes first and silently: its rubber band, if any, is left for the next repaint.
     state.CurrentTool.reset();

@@ -147,7 +147,9 @@ std::optional<int> TMDIChild::SegmentLength(Key arrow) {
     const int code = ArrowDirectionCode(arrow);
     tool->OperationResult = 0;
     if (tool->Mode == ModeExtWall || (tool->Mode == ModeInWall && tool->Marked == 1)) {
-        RecordUndo(S, U);
+        // An external wall's snapshot is taken by its commit, once it is known to be made: one undo step a
+        // wall, and none for a wall refused.
+        if (tool->Mode == ModeInWall) RecordUndo(S, U);
         tool->Scrolled = code;
         tool->Operation(2);
     } else if (tool->Mode == ModePlainLine && tool->Step == 0) {
@@ -217,7 +219,7 @@ void TMDIChild::ArrowSegment(Canvas& dc, Key arrow, Point cursor) {
 // F or numpad +: the closing segment from the run's open end onto its start.
 void TMDIChild::FinishRun(Canvas& dc) {
     TDrawingtool* tool = Tool();
-    RecordUndo(S, U);
+    if (tool->Mode != ModeExtWall) RecordUndo(S, U); // the closing wall's commit takes its own
     const auto chain = FindOpenChain(S.DrawingObjects, S.CurrentView, tool->Mode == ModeExtWall ? 100 : 11);
     auto* line = dynamic_cast<TLinetool*>(tool);
     if (!chain || !line) return;
