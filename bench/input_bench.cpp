@@ -141,6 +141,33 @@ void KeyboardSegment(benchmark::State& state) {
     state.counters["objects"] = static_cast<double>(state.range(0));
 }
 
+// One external wall by arrow key, end to end: the undo snapshot, the length typed, the start check, the
+// joining and corner tests against every wall of the floor, the save and the repaint, and the completion
+// test after the key. Each wall starts a run of its own where the last one started, and is taken out again
+// untimed, so the drawing stays at its size.
+void ExternalWallByArrow(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        InstallTool(scene.S, scene.Ui, ModeExtWall);
+        scene.S.CurrentTool->HitKind = 1; // inner lines below the first wall
+        scene.Ui.SetCursorPos({900, 500});
+        scene.Window->OnKeyDown(KeyEvent{Key::Enter});
+        const int before = scene.S.DrawingObjects.ObjectCount();
+        state.ResumeTiming();
+        scene.Ui.Queue(ScriptAnswer::ForInput("2000"));
+        scene.Window->OnKeyDown(KeyEvent{Key::Right});
+        scene.Ui.Idle();
+        state.PauseTiming();
+        if (scene.S.DrawingObjects.ObjectCount() != before + 1) state.SkipWithError("no wall was made");
+        while (scene.S.DrawingObjects.ObjectCount() > before)
+            scene.S.DrawingObjects.RemoveAt(scene.S.DrawingObjects.ObjectCount() - 1);
+        state.ResumeTiming();
+    }
+    ReturnToPickTool(scene.S, scene.Ui);
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
 // The two whole-drawing writes a keyboard segment makes, on their own: the undo snapshot and the save.
 void SegmentSnapshot(benchmark::State& state) {
     Scene& scene = SceneOf(static_cast<int>(state.range(0)));
@@ -159,6 +186,7 @@ void SegmentSave(benchmark::State& state) {
 BENCHMARK(RubberBandMove)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EditClickHitTest)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(KeyboardSegment)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ExternalWallByArrow)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SegmentSnapshot)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SegmentSave)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -9,6 +9,8 @@
 #include "app/recent_files.h"
 #include "app/settings_files.h"
 #include "app/undo_store.h"
+#include "building/external_wall_setup.h"
+#include "building/external_wall_tool.h"
 #include "dialogs/new_drawing_dialog.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_install.h"
@@ -123,17 +125,29 @@ void StartLayoutRooms(AppState& s, Ui& ui) {
     ui.SetPanel(2, " design rooms");
 }
 
-void StartExternalWalls(AppState& s, Ui& ui) {
+// The wall method: the wall-type set-up on the tool New installed. False when the user cancelled it (the
+// pick tool is then installed).
+bool StartWallMethod(AppState& s, Ui& ui) {
     s.CurrentView = ViewGround;
     s.LastCommand = 251;
     s.DrawingReady = 2;
-    if (!ToolKindAvailable(ModeExtWall)) {
+    auto* tool = dynamic_cast<TExtwallobjtool*>(s.CurrentTool.get());
+    if (!tool) {
         ReturnToPickTool(s, ui);
-        return;
+        return true;
     }
+    tool->Marked = 0;
+    tool->PenColour = s.CurrentColour;
+    tool->SetInnerSide(1);
+    tool->Step = 0;
+    if (!StartExternalWalls(s, ui, *tool)) return false;
+    // The set-up put the floor levels into the floor records: going back to the checkpoint returns to the
+    // drawing as set up.
+    WriteDrawing(s, ui, ModeCheckpoint);
     ui.SetPanel(2, "external walls");
     ui.SetPanel(0, "GUIDE: Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys "
                    "for input");
+    return true;
 }
 
 void InstallMethodTool(AppState& s, Ui& ui, int method) {
@@ -188,12 +202,13 @@ void CmFilenewExecute(Program& program) {
     UndoStore(s, UndoReset, 0);
 
     const bool rooms = choice->Method == TTNewDlg::MethodLayoutRooms;
-    if (!OpenDrawingWindow(program, 1, rooms ? ".LYT" : ".PLN"))
-        return RefuseNewDrawing(s, ui, madeTheFile);
+    if (!OpenDrawingWindow(program, 1, rooms ? ".LYT" : ".PLN")) return RefuseNewDrawing(s, ui, madeTheFile);
     if (rooms) {
         StartLayoutRooms(s, ui);
     } else {
-        StartExternalWalls(s, ui);
+        // A cancelled wall set-up leaves the new drawing open, empty, with the pick tool: the drawing
+        // exists and is the recent one, as after any New.
+        StartWallMethod(s, ui);
     }
     std::string error;
     ReportWrite(ui, WriteSettingsLine(s.HomePath, "ZOOM.CFG", error, "%d %d", s.ViewExtX, s.ViewExtY), error);

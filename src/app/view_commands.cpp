@@ -9,7 +9,11 @@
 #include "app/undo_store.h"
 #include "app/view_centring.h"
 #include "app/view_window.h"
+#include "building/external_wall_setup.h"
+#include "building/external_wall_tool.h"
 #include "model/drawing_objects.h"
+#include "tools/auto_dimension.h"
+#include "tools/dimension_settings.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_install.h"
 
@@ -95,22 +99,29 @@ const char* SameWallsQuestion(int floorView) {
     }
 }
 
-// The level of a floor's walls as the external wall settings give it (numbers 4-9, views 120-125).
-std::optional<int> FloorLevel(const AppState& s, int view) {
-    const auto v = ReadSettingsInts(s.HomePath, MetricTwinName("EXTWALL", s.MetricFlag), 9);
-    if (!v || view < ViewGround || view > ViewNone) return std::nullopt;
-    return (*v)[static_cast<std::size_t>(3 + view - ViewGround)];
-}
-
-// "Yes" to the same outside walls: the new floor takes the walls of the floor below. The choice of another
-// wall type comes with the external wall tool; until then the walls keep the type they have below.
+// "Yes": the wall type of the new floor is asked, then the walls of the floor below are made again on it
+// with that type, dimensioned and titled. A cancelled wall type goes back to the ground floor.
 void CreateFloorFromBelow(Program& p, int floorView) {
     AppState& s = p.State();
     Ui& ui = p.GetUi();
     RecordUndo(s, ui);
     s.WallDisplayMode = 0;
+    InstallTool(s, ui, ModeExtWall);
+    auto* tool = dynamic_cast<TExtwallobjtool*>(s.CurrentTool.get());
     s.CurrentView = floorView;
-    CopyFloorWalls(s, floorView == ViewBasement ? ViewGround : floorView - 1, floorView);
+    if (tool) {
+        tool->Step = 101;
+        tool->PenColour = s.CurrentColour;
+    }
+    if (!tool || !StartExternalWalls(s, ui, *tool)) {
+        s.CurrentView = ViewGround;
+        OpenViewWindow(p, WindowPick, CaptionSuffix(ViewGround));
+        s.DrawingReady = 2;
+        return;
+    }
+    tool->Operation(floorView == ViewBasement ? 4 : 3);
+    ClearAutoDimensions(s);
+    AppendWallDimensions(s, ReadDimensionOffsets(s.HomePath, s.MetricFlag));
     if (!WriteDrawing(s, ui, ModeWorking)) {
         s.CurrentView = ViewGround;
         OpenViewWindow(p, WindowPick, CaptionSuffix(ViewGround));
@@ -148,18 +159,18 @@ void ShowFloorBelow(Program& p, int floorView) {
 void DrawFloorOverBelow(Program& p, int floorView) {
     AppState& s = p.State();
     Ui& ui = p.GetUi();
-    const bool wallTool = ToolKindAvailable(ModeExtWall);
-    // The snapshot goes before the walls that will be drawn; with no tool to draw them nothing changes.
-    if (wallTool) RecordUndo(s, ui);
+    RecordUndo(s, ui);
     InstallTool(s, ui, ModeExtWall);
+    ui.SetPanel(0, floorView == ViewBasement
+                       ? "GUIDE: Draw external wall over ground floor view dotted overlay"
+                       : "GUIDE: Draw external wall over lower floor view dotted overlay");
     ShowFloorBelow(p, floorView);
-    if (wallTool) {
-        ui.SetPanel(0, floorView == ViewBasement
-                           ? "GUIDE: Draw external wall over ground floor view dotted overlay"
-                           : "GUIDE: Draw external wall over lower floor view dotted overlay");
-    } else {
-        ui.SetPanel(
-            0, "GUIDE: the floor below is shown dotted - external walls cannot be drawn in this version");
+    auto* tool = dynamic_cast<TExtwallobjtool*>(s.CurrentTool.get());
+    if (tool) tool->PenColour = s.CurrentColour;
+    if (!tool || !StartExternalWalls(s, ui, *tool)) {
+        s.CurrentView = ViewGround;
+        OpenViewWindow(p, WindowPick, CaptionSuffix(ViewGround));
+        s.DrawingReady = 2;
     }
 }
 
@@ -201,23 +212,6 @@ bool HasBasementObjects(const TFlist& list) {
 int CarryDesignRoomsToPlan(TFlist& list) {
     return MoveRooms(list, 29000, ViewLayout, 29500, ViewGround) +
            MoveRooms(list, 29001, ViewLayout, 29500, ViewGround);
-}
-
-int CopyFloorWalls(AppState& s, int fromView, int toView) {
-    const std::optional<int> level = FloorLevel(s, toView);
-    const int count = s.DrawingObjects.ObjectCount();
-    int copied = 0;
-    for (int i = FloorRecordCount; i < count; ++i) {
-        const TObj* obj = s.DrawingObjects.At(i);
-        if (obj->Kind != 100 || obj->View != fromView || obj->Class() != ObjClass::Extwall) continue;
-        auto wall = std::unique_ptr<TExtwallobj>(static_cast<TExtwallobj*>(obj->Clone().release()));
-        wall->View = toView;
-        wall->Highlight = ++s.NextElementNo;
-        if (level) wall->Z1 = wall->CopyZ1 = *level;
-        s.DrawingObjects.Append(std::move(wall));
-        ++copied;
-    }
-    return copied;
 }
 
 void CmPlanExecute(Program& p) {

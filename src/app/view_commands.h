@@ -23,9 +23,6 @@ void CmDmodeplanExecute(Program& program);
 void CmOverlaysExecute(Program& program);
 void CmDelfloorExecute(Program& program);
 
-// Copies every external wall of one floor onto another, as walls of the new floor with their own element
-// numbers and the new floor's level. The number of walls copied.
-int CopyFloorWalls(AppState& state, int fromView, int toView);
 
 // Design rooms of the layout view past the floor records become rooms of the ground floor plan; the number
 // carried. A drawing shown as a plan keeps no design rooms.

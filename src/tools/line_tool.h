@@ -42,8 +42,9 @@ public:
     std::optional<Point> ForcedEnd;
 
     // Whether the tool's points make a line a commit would store: every coordinate at least 10 and the
-    // ends apart.
-    bool CanCommit() const;
+    // ends apart. Tools whose commit refuses more override it, so that nothing (not even the undo
+    // snapshot) happens for a segment that will not be stored.
+    virtual bool CanCommit() const;
 
 protected:
     bool BandShown() const;

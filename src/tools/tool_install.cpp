@@ -1,5 +1,6 @@
 #include "tools/tool_install.h"
 
+#include "building/external_wall_tool.h"
 #include "building/internal_wall_tool.h"
 #include "tools/arc_tool.h"
 #include "tools/circle_tool.h"
@@ -21,7 +22,6 @@ bool IsPendingKind(int kind) {
     case 14:
     case 78:
     case 15:
-    case 100:
     case 200:
     case 29000:
     case 29001:
@@ -31,7 +31,7 @@ bool IsPendingKind(int kind) {
     }
 }
 
-// The tools of the drafting kinds other than lines and external walls; nothing for a kind that installs a line tool.
+// The tools of the drafting kinds other than lines; nothing for a kind that installs a line tool.
 std::unique_ptr<TDrawingtool> MakeDraftingTool(AppState& state, Ui& ui, int kind) {
     switch (kind) {
     case 3:
@@ -46,6 +46,8 @@ std::unique_ptr<TDrawingtool> MakeDraftingTool(AppState& state, Ui& ui, int kind
         return std::make_unique<TEllipseobjtool>(state, ui);
     case 6:
         return std::make_unique<TCircleobjtool>(state, ui);
+    case ModeExtWall:
+        return std::make_unique<TExtwallobjtool>(state, ui);
     case ModeInWall:
         return std::make_unique<TInwallobjtool>(state, ui);
     default:
@@ -63,6 +65,10 @@ void InstallPickTool(AppState& state, Ui& ui) {
 
 bool ToolKindAvailable(int kind) {
     return !IsPendingKind(kind);
+}
+
+bool ToolEditsAvailable(int kind) {
+    return kind != ModeExtWall && kind != ModeInWall && ToolKindAvailable(kind);
 }
 
 void InstallTool(AppState& state, Ui& ui, int kind) {

@@ -16,5 +16,8 @@ void ReturnToPickTool(AppState& state, Ui& ui);
 // Whether a kind's own tool class is built. InstallTool gives the pick tool, with the pick tool's texts,
 // for a kind that is not: the user then sees the tool that really receives the events.
 bool ToolKindAvailable(int kind);
+// Whether a kind's tool carries the edit commands (shorten, lengthen, split, move a wall ...). The wall
+// tools draw walls but do not edit them yet: picking a wall for an edit gives the pick tool.
+bool ToolEditsAvailable(int kind);
 
 } // namespace velmora

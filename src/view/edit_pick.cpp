@@ -46,8 +46,8 @@ void TMDIChild::EditPick(Canvas& dc, Point px) {
     if (code == 200 || code == 300 || code == 400) at = {picker->X1, picker->Y1};
     if (code == 205) at = {picker->X2, picker->Y2};
     const int kind = picker->HitKind, index = picker->HitIndex;
-    InstallTool(S, U, kind);
-    if (!ToolKindAvailable(kind)) return;
+    InstallTool(S, U, ToolEditsAvailable(kind) ? kind : ModePick);
+    if (!ToolEditsAvailable(kind)) return;
     TDrawingtool* tool = Tool();
     tool->Window = this;
     tool->Step = code;

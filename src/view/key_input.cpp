@@ -217,8 +217,8 @@ void TMDIChild::SplitAtCursor(Canvas& dc, Point cursor) {
         return;
     }
     const int kind = S.DrawingObjects.At(index)->Kind;
-    if ((kind != 11 && kind != 100) || !ToolKindAvailable(kind)) {
-        InstallTool(S, U, kind);
+    if ((kind != 11 && kind != 100) || !ToolEditsAvailable(kind)) {
+        InstallTool(S, U, ToolEditsAvailable(kind) ? kind : ModePick);
         return;
     }
     InstallTool(S, U, kind);

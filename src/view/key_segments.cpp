@@ -4,6 +4,8 @@
 #include "view/drawing_window.h"
 
 #include "app/drawing_store.h"
+#include "app/floor_area.h"
+#include "app/plan_titles.h"
 #include "app/undo_store.h"
 #include "tools/chain_ends.h"
 #include "tools/drawing_tool.h"
@@ -152,7 +154,9 @@ std::optional<int> TMDIChild::SegmentLength(Key arrow) {
     const int code = ArrowDirectionCode(arrow);
     tool->OperationResult = 0;
     if (tool->Mode == ModeExtWall || (tool->Mode == ModeInWall && tool->Marked == 1)) {
-        RecordUndo(S, U);
+        // An external wall's snapshot is taken by its commit, once it is known to be made: one undo step a
+        // wall, and none for a wall refused.
+        if (tool->Mode == ModeInWall) RecordUndo(S, U);
         tool->Scrolled = code;
         tool->Operation(2);
     } else if (tool->Mode == ModePlainLine && tool->Step == 0) {
@@ -229,7 +233,7 @@ void TMDIChild::ArrowSegment(Canvas& dc, Key arrow, Point cursor) {
 // F or numpad +: the closing segment from the run's open end onto its start.
 void TMDIChild::FinishRun(Canvas& dc) {
     TDrawingtool* tool = Tool();
-    RecordUndo(S, U);
+    if (tool->Mode != ModeExtWall) RecordUndo(S, U); // the closing wall's commit takes its own
     const auto chain = FindOpenChain(S.DrawingObjects, S.CurrentView, tool->Mode == ModeExtWall ? 100 : 11);
     auto* line = dynamic_cast<TLinetool*>(tool);
     if (!chain || !line) return;
@@ -298,7 +302,14 @@ bool TMDIChild::RunClosed() const {
 // A closed run finishes the base: the automatic dimensions of the view, then the pick tool.
 void TMDIChild::FinishBase(Canvas& dc) {
     const bool walls = Tool()->Mode == ModeExtWall;
+    Tool()->Marked = 0;
+    // A floor of walls is centred on the sheet and measured before it is dimensioned and titled.
+    if (walls) Tool()->Operation(5);
     Tool()->AutoDimension(dc, U.ClientSize(), 0, 0, 0, 111);
+    if (walls) {
+        PlaceFloorTitle(S, U);
+        ReportFloorArea(S, U, 2);
+    }
     ReadoutMode = 1;
     ReturnToPickTool(S, U);
     S.WallDisplayMode = 0;

@@ -97,6 +97,15 @@ protected:
     void AnswerNew(const std::vector<std::string>& words) {
         Ui.Queue(ScriptAnswer::ForDialog("new drawing", words));
     }
+    // A New by external walls goes on to the wall set-up: the type and the inner side as offered.
+    void AnswerNewWithWalls(const std::vector<std::string>& words) {
+        AnswerNew(words);
+        AnswerWallSetup();
+    }
+    void AnswerWallSetup() {
+        Ui.Queue(ScriptAnswer::ForDialog("external wall type", {"OK"}));
+        Ui.Queue(ScriptAnswer::ForDialog("secondary wall lines", {"OK"}));
+    }
     void AnswerMessage(MessageReply reply) { Ui.Queue(ScriptAnswer::ForMessage(reply)); }
     void Run(const char* handler) { ASSERT_TRUE(Prog.RunCommand(handler)) << handler; }
     // A change as the editing commands make one: an object appended, the drawing written, SaveState 1.
@@ -199,7 +208,10 @@ TEST_F(FileCommandsTest, NewWithEitherMethodAndSystemStartsWithTheSixFloorRecord
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Caption);
         const std::string name = std::string(c.Caption).substr(0, 7);
-        AnswerNew({"name=" + name, c.Method, c.Units, "OK"});
+        if (std::string(c.Method) == "draw external walls")
+            AnswerNewWithWalls({"name=" + name, c.Method, c.Units, "OK"});
+        else
+            AnswerNew({"name=" + name, c.Method, c.Units, "OK"});
         Run("CmFilenewExecute");
         EXPECT_EQ(State.DrawingName, name);
         EXPECT_EQ(Ui.WindowCaption(), c.Caption);
@@ -215,9 +227,16 @@ TEST_F(FileCommandsTest, NewWithEitherMethodAndSystemStartsWithTheSixFloorRecord
         EXPECT_EQ(Setting("START.CFG"), c.Start);
         EXPECT_EQ(Setting("METRIC.CFG"), std::to_string(c.Metric));
         EXPECT_EQ(State.SaveState, 1);
-        // The tools of the methods come later: the drawing is left with the pick tool, which says so.
-        EXPECT_EQ(Ui.Panel(0), "GUIDE: Select a function or drawing tool");
-        EXPECT_EQ(Ui.Panel(2), " pick tool");
+        if (c.View == ViewGround) {
+            // The walls method leaves the external-wall tool waiting for the start point.
+            EXPECT_EQ(Ui.Panel(0), "GUIDE: Draw outer line of EXTERNAL walls, press ENTER on start point then "
+                                   "use arrow keys for input");
+            EXPECT_EQ(Ui.Panel(2), "external walls");
+        } else {
+            // The design-room tool comes later: the drawing is left with the pick tool, which says so.
+            EXPECT_EQ(Ui.Panel(0), "GUIDE: Select a function or drawing tool");
+            EXPECT_EQ(Ui.Panel(2), " pick tool");
+        }
     }
     // The drawings left are remembered, most recent first; the file names the open one on top as well.
     EXPECT_EQ(HeldRecentFiles(State), (RecentList{"Rooms M", "Walls I", "Walls M", Sample}));
@@ -340,6 +359,7 @@ TEST_F(FileCommandsTest, NewOverAnExistingDrawingAsksFirst) {
     Run("CmLast1Execute");
     AnswerNew({"name=" + std::string(Sample), "OK"});
     AnswerMessage(MessageReply::Yes);
+    AnswerWallSetup();
     Run("CmFilenewExecute");
     EXPECT_EQ(State.DrawingReady, 2);
     EXPECT_EQ(KindsAndViews(Dwg(Sample)).size(), 6u);
@@ -354,7 +374,7 @@ TEST_F(FileCommandsTest, NewStartsAnEmptyUndoRingOfItsOwn) {
     Start();
     ChangeDrawing();
     ASSERT_TRUE(RecordUndo(State, Ui));
-    AnswerNew({"name=Fresh", "OK"});
+    AnswerNewWithWalls({"name=Fresh", "OK"});
     Run("CmFilenewExecute");
     EXPECT_EQ(UndoRingOwner(State), "Fresh");
     EXPECT_EQ(State.ViewHistory, (std::array<int, 10>{}));
@@ -364,7 +384,7 @@ TEST_F(FileCommandsTest, NewStartsAnEmptyUndoRingOfItsOwn) {
 
 TEST_F(FileCommandsTest, OpenChoosesFromTheDrawingFolderAndRecordsTheDrawingLeft) {
     Start();
-    AnswerNew({"name=Second", "OK"});
+    AnswerNewWithWalls({"name=Second", "OK"});
     Run("CmFilenewExecute");
     Ui.Queue(ScriptAnswer::ForFile(std::string(Sample) + ".BMS"));
     Run("CmFileopenExecute");
@@ -390,7 +410,7 @@ TEST_F(FileCommandsTest, OpenChoosesFromTheDrawingFolderAndRecordsTheDrawingLeft
 TEST_F(FileCommandsTest, RecentEntryOpensItAndPutsTheDrawingLeftOnTop) {
     Start();
     for (const char* name : {"One", "Two"}) {
-        AnswerNew({std::string("name=") + name, "OK"});
+        AnswerNewWithWalls({std::string("name=") + name, "OK"});
         Run("CmFilenewExecute");
     }
     ASSERT_EQ(HeldRecentFiles(State), (RecentList{"One", Sample, "", ""}));
@@ -409,7 +429,7 @@ TEST_F(FileCommandsTest, WhileADrawingIsOpenTheRecentFileNamesItFirst) {
     EXPECT_EQ(Setting("LASTFILES.CFG"), shipped);
     EXPECT_TRUE(Ui.RecentFiles().empty()) << "the menu still leaves the open drawing out";
 
-    AnswerNew({"name=Second", "OK"});
+    AnswerNewWithWalls({"name=Second", "OK"});
     Run("CmFilenewExecute");
     EXPECT_EQ(Setting("LASTFILES.CFG"), "6 12 0 0 SecondSample House");
     EXPECT_EQ(Ui.RecentFiles(), std::vector<std::string>{Sample});
@@ -665,7 +685,7 @@ TEST_F(FileCommandsTest, NoToKeepingChangesNeverDeletesTheDrawing) {
 
 TEST_F(FileCommandsTest, NoAtExitAfterNewKeepsTheNewDrawingsFloorRecords) {
     Start();
-    AnswerNew({"name=Brand New", "OK"});
+    AnswerNewWithWalls({"name=Brand New", "OK"});
     Run("CmFilenewExecute");
     ChangeDrawing();
     AnswerMessage(MessageReply::No);

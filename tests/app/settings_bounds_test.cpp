@@ -74,6 +74,8 @@ TEST(SettingsBounds, NewWritesTheDefaultSheetNotTheUnusableOne) {
         h.StartAndRunTimer();
         h.Ui.Queue(ScriptAnswer::ForDialog("new drawing", {"name=Smith", "draw external walls",
                                                            metric ? "metric" : "feet and inches", "OK"}));
+        h.Ui.Queue(ScriptAnswer::ForDialog("external wall type", {"OK"}));
+        h.Ui.Queue(ScriptAnswer::ForDialog("secondary wall lines", {"OK"}));
         ASSERT_TRUE(h.Prog.RunCommand("CmFilenewExecute"));
         ASSERT_EQ(h.State.DrawingName, "Smith") << h.Transcript.str();
         const SheetSize d = DefaultSheet(metric ? 1 : 0);

@@ -220,6 +220,8 @@ TEST_F(ViewCommandsTest, SameOutsideWallsCopyTheFloorBelowAsOneUndoStep) {
         SCOPED_TRACE(c.Handler);
         const int numberBefore = State.NextElementNo;
         Reply(MessageReply::Yes);
+        Ui.Queue(ScriptAnswer::ForDialog("external wall type", {"solid brick 9\" or 230 mm", "OK"}));
+        Ui.Queue(ScriptAnswer::ForDialog("secondary wall lines", {"OK"}));
         Run(c.Handler);
         EXPECT_EQ(Ui.LastMessage(), c.Question);
         const auto below = InView(c.Below, 100);
@@ -228,6 +230,7 @@ TEST_F(ViewCommandsTest, SameOutsideWallsCopyTheFloorBelowAsOneUndoStep) {
         for (std::size_t i = 0; i < copies.size(); ++i) {
             EXPECT_EQ(copies[i]->X1, below[i]->X1);
             EXPECT_EQ(copies[i]->Y2, below[i]->Y2);
+            EXPECT_EQ(static_cast<const TExtwallobj*>(copies[i])->Leaf1, 230) << "the type chosen for the floor";
             EXPECT_EQ(copies[i]->Highlight, numberBefore + 1 + static_cast<int>(i))
                 << "a wall number of its own";
         }
@@ -251,8 +254,7 @@ TEST_F(ViewCommandsTest, SameOutsideWallsCopyTheFloorBelowAsOneUndoStep) {
     EXPECT_EQ(InView(ViewSecond, 100).size(), 4u);
 }
 
-// "No": the floor below shows dotted under the new floor; no wall tool exists to draw over it, and the guide
-// says so instead of asking for walls.
+// "No": the floor below shows dotted under the new floor, and the wall tool is set up to draw over it.
 TEST_F(ViewCommandsTest, DrawingOverTheFloorBelowShowsItDotted) {
     struct Case {
         const char* Handler;
@@ -269,18 +271,18 @@ TEST_F(ViewCommandsTest, DrawingOverTheFloorBelowShowsItDotted) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Handler);
         Reply(MessageReply::No);
+        Ui.Queue(ScriptAnswer::ForDialog("external wall type", {"OK"}));
+        Ui.Queue(ScriptAnswer::ForDialog("secondary wall lines", {"OK"}));
         Run(c.Handler);
         EXPECT_EQ(Setting("OVERLAY.CFG"), c.Overlay);
         EXPECT_EQ(State.WallDisplayMode, 4);
         EXPECT_EQ(State.CurrentView, c.Floor);
         EXPECT_EQ(Ui.WindowCaption(), c.Caption);
-        EXPECT_TRUE(PickToolInstalled());
+        ASSERT_TRUE(State.CurrentTool);
+        EXPECT_EQ(State.CurrentTool->Mode, ModeExtWall) << "the walls are drawn over the floor below";
         EXPECT_EQ(State.DrawingReady, 2);
-        EXPECT_EQ(Ui.Panel(0),
-                  "GUIDE: the floor below is shown dotted - external walls cannot be drawn in this version");
-        EXPECT_EQ(State.DrawingObjects.ObjectCount(), objects) << "nothing was drawn";
+        EXPECT_EQ(State.DrawingObjects.ObjectCount(), objects) << "nothing was drawn yet";
         EXPECT_TRUE(ListIsTheFile());
-        EXPECT_EQ(State.ViewHistory[0], 0) << "no snapshot of an unchanged drawing";
         State.SaveState = 0;
         Run("CmPlanExecute");
         EXPECT_EQ(State.WallDisplayMode, 0);

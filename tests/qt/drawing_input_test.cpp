@@ -4,11 +4,13 @@
 // pointer with guide lines until F closes the run.
 #include "app/program.h"
 #include "model/object_list.h"
+#include "qt/frame_fixture.h"
 #include "qt/main_form.h"
 #include "qt/qt_ui.h"
 #include "support/test_support.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_commands.h"
+#include "tools/tool_install.h"
 
 #include <QAction>
 #include <QApplication>
@@ -174,6 +176,33 @@ TEST_F(DrawingInputTest, ConstructionLinesFollowThePointerAndFClosesTheRun) {
     EXPECT_EQ((Point{closing.X2, closing.Y2}),
               (Point{State.DrawingObjects.At(before)->X1, State.DrawingObjects.At(before)->Y1}));
     EXPECT_EQ(State.CurrentTool->Mode, ModePick);
+}
+
+// External walls from the keyboard: Enter marks the start, each arrow's length is typed into the real input
+// box, and keypad + closes the outline; the area box of the completed floor is left with Escape.
+TEST_F(DrawingInputTest, ExternalWallsByArrowKeysAreClosedWithKeypadPlus) {
+    InstallTool(State, Ui, ModeExtWall);
+    State.CurrentTool->HitKind = 1; // the inner lines below the first wall
+    const int before = Count();
+    MoveTo({200, 150});
+    SendKey(Area, Qt::Key_Return);
+    const std::pair<int, const char*> steps[] = {
+        {Qt::Key_Right, "6000"}, {Qt::Key_Down, "4000"}, {Qt::Key_Left, "6000"}};
+    for (const auto& [key, length] : steps) {
+        TypeIntoNextInputBox(length);
+        SendKey(Area, key);
+    }
+    ASSERT_EQ(Count(), before + 3);
+    EXPECT_EQ(Ui.CursorPos(), (Point{200, 150 + 160})) << "the pointer follows the walls";
+    test::ModalWatcher boxes;
+    SendKey(Area, Qt::Key_Plus, "+", Qt::KeypadModifier);
+    ASSERT_TRUE(WaitFor([this] { return State.CurrentTool->Mode == ModePick; }));
+    int walls = 0;
+    for (int i = FloorRecordCount; i < Count(); ++i)
+        if (State.DrawingObjects.At(i)->Kind == 100) ++walls;
+    EXPECT_EQ(walls, 4);
+    ASSERT_FALSE(boxes.Seen.empty());
+    EXPECT_NE(boxes.Seen.back().find("Total Building Area this floor: 24 sq. metres"), std::string::npos);
 }
 
 } // namespace
