@@ -56,10 +56,6 @@ int TruncatedNearWhole(double v) {
 
 } // namespace
 
-bool IsAxisBearing(int bearing) {
-    return Normalised(bearing) % 900 == 0;
-}
-
 Point SecondLineShift(int bearing, int t) {
     const int b = Normalised(bearing);
     switch (b) {

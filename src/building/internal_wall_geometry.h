@@ -4,6 +4,7 @@
 // toward zero component by component, relative to the point they are measured from.
 #pragma once
 
+#include "building/wall_geometry.h"
 #include "platform/canvas.h"
 
 #include <optional>
@@ -13,8 +14,6 @@ namespace velmora {
 struct FaceLine {
     Point A, B;
 };
-
-bool IsAxisBearing(int bearing);
 
 // The shift from a wall's first line to its second line: t along the right-hand normal of the bearing.
 // Axis bearings exactly (900: y - t, 1800: x - t, 2700: y + t, 0: x + t); angled bearings through the angle
