@@ -105,12 +105,22 @@ exit_from_the_menu() {
     xdotool key --clearmodifiers alt+f
     sleep 0.3
     xdotool key Up Return
+    wait_for_the_end "Exit from the File menu"
+}
+
+# Exit by its standard key.
+exit_by_ctrl_q() {
+    xdotool key --clearmodifiers ctrl+q
+    wait_for_the_end "Ctrl+Q"
+}
+
+wait_for_the_end() {
     for _ in $(seq 1 50); do
         alive || break
         sleep 0.1
     done
     if alive; then
-        fail "Exit from the File menu did not end the program"
+        fail "$1 did not end the program"
         kill "$PID"
     fi
     wait "$PID"
@@ -150,7 +160,7 @@ run() {
     # The shortcuts of the menus (those whose commands are not built do nothing), keys of no menu, the
     # menus' Alt letters, and the drawing keys.
     local keys
-    for keys in ctrl+s ctrl+y ctrl+z ctrl+u ctrl+r ctrl+d ctrl+c ctrl+v ctrl+m ctrl+q ctrl+w alt+q \
+    for keys in ctrl+s ctrl+y ctrl+z ctrl+u ctrl+r ctrl+d ctrl+c ctrl+v ctrl+m ctrl+w alt+q \
         Left Right Up Down Return KP_Enter Escape a Z 5 space ctrl+Left; do
         press "$keys" || return
     done
@@ -163,12 +173,16 @@ run() {
     else
         press_for_window F1 '^Velmora 11.1$' # "You must open a drawing FILE first"
     fi
+    # Save As by its standard key, with a drawing to save.
+    [ "$mode" = drawing ] && press_for_window ctrl+shift+s '^save drawing to a new name$'
     press_for_window ctrl+o '^Open$'
     press_for_window ctrl+n '^new drawing$'
     # New left the drawing when its dialog opened; Escape opened nothing instead.
     [ "$mode" = drawing ] && { xdotool getwindowname "$FRAME" | grep -q '^Velmora 11.1$' ||
         fail "the drawing is still open after New"; }
-    alive && exit_from_the_menu
+    if alive; then
+        if [ "$mode" = drawing ]; then exit_from_the_menu; else exit_by_ctrl_q; fi
+    fi
 
     local after
     after=$("$CLI" --home "$home" info "$drawing")

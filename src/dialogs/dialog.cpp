@@ -82,6 +82,17 @@ DialogField StaticText(const std::string& text, const std::string& group) {
     return MakeField(text, FieldKind::Static, "", group);
 }
 
+DialogField Beside(DialogField field, int column) {
+    field.Beside = true;
+    field.Column = column;
+    return field;
+}
+
+DialogField InColumn(DialogField field, int column) {
+    field.Column = column;
+    return field;
+}
+
 DialogButton MakeButton(const std::string& caption, bool closes, bool isCancel) {
     DialogButton b;
     b.Caption = caption;

@@ -32,6 +32,12 @@ struct DialogField {
     std::string Hint;
     int MaxLength = 0; // edit boxes: 0 = no limit
     bool Enabled = true;
+    // Where the field stands in its group: on a row of its own below the field before it, or Beside that
+    // field on the same row (a radio button's value, an edit box's unit). Column puts it in a column of the
+    // group's grid (0 the first; an edit box's label takes the column, its box the next) so that the rows
+    // line up; -1 takes the next free one.
+    bool Beside = false;
+    int Column = -1;
 };
 
 struct DialogDescription;
@@ -52,6 +58,8 @@ struct DialogDescription {
     // Runs when a closing, non-cancel button is pressed: returns the message that refuses the input (the
     // dialog then stays open), or nothing to accept.
     std::function<std::optional<std::string>(const DialogDescription&, const std::string& button)> Check;
+    // The title of the message box that shows a refusal; the dialog's caption when empty.
+    std::string RefusalTitle;
     // Draws a Preview field; the front end supplies a canvas mapped to the field's pixels.
     std::function<void(Canvas&, int width, int height)> DrawPreview;
 
@@ -65,6 +73,7 @@ struct DialogDescription {
     // The label of the chosen radio button of a group, or "".
     std::string Chosen(const std::string& group) const;
     const DialogButton* Button(const std::string& caption) const;
+    const std::string& TitleOfRefusal() const { return RefusalTitle.empty() ? Caption : RefusalTitle; }
 };
 
 // Builders for the usual pieces, so each dialog reads as its list of fields.
@@ -73,6 +82,10 @@ DialogField MakeField(const std::string& label, FieldKind kind, const std::strin
 DialogField NumberField(const std::string& label, int value, const std::string& group = "");
 DialogField RadioField(const std::string& label, bool on, const std::string& group);
 DialogField StaticText(const std::string& text, const std::string& group = "");
+// The field placed beside the one before it, in the given column (-1: the next).
+DialogField Beside(DialogField field, int column = -1);
+// The field on a row of its own, starting at the given column.
+DialogField InColumn(DialogField field, int column);
 DialogButton MakeButton(const std::string& caption, bool closes = true, bool isCancel = false);
 // "O K", "Cancel" and, when the dialog has a help page, "Help" (which shows the page and keeps it open).
 void AddOkCancelHelp(DialogDescription& dialog);

@@ -23,10 +23,11 @@ DialogDescription TTFeetdlg::Make(int initialWorld) {
     d.HelpPage = "other.htm";
     d.Fields.push_back(MakeField("distance - max 350 feet", FieldKind::Static));
     d.Fields.push_back(MakeField(Feet, FieldKind::Number, start.Feet));
-    d.Fields.push_back(MakeField(Inches, FieldKind::Number, start.Inches));
-    d.Fields.push_back(MakeField(Numerator, FieldKind::Number, start.Numerator));
-    d.Fields.push_back(MakeField("/", FieldKind::Static));
-    d.Fields.push_back(MakeField(Denominator, FieldKind::Number, start.Denominator));
+    // One row, read as a length is written: feet, inches and the fraction of an inch.
+    d.Fields.push_back(Beside(MakeField(Inches, FieldKind::Number, start.Inches)));
+    d.Fields.push_back(Beside(MakeField(Numerator, FieldKind::Number, start.Numerator)));
+    d.Fields.push_back(Beside(MakeField("/", FieldKind::Static)));
+    d.Fields.push_back(Beside(MakeField(Denominator, FieldKind::Number, start.Denominator)));
     d.Buttons.push_back(MakeButton("O K"));
     d.Buttons.push_back(MakeButton("Cancel", true, true));
     d.Buttons.push_back(MakeButton("Help", false));

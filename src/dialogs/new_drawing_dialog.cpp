@@ -23,6 +23,13 @@ DialogDescription TTNewDlg::Make(int start, int metric) {
     d.Fields.push_back(RadioField(Metric, metric != 0, UnitsGroup));
     d.Fields.push_back(RadioField(FeetAndInches, metric == 0, UnitsGroup));
     AddOkCancelHelp(d);
+    // A name that is no drawing name is refused while the dialog stays open, so the method and measuring
+    // system chosen are not lost with it.
+    d.RefusalTitle = NameErrorTitle;
+    d.Check = [](const DialogDescription& dlg, const std::string&) -> std::optional<std::string> {
+        if (NameChosen(dlg)) return std::nullopt;
+        return std::string(NameError);
+    };
     return d;
 }
 

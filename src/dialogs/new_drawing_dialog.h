@@ -31,7 +31,7 @@ struct TTNewDlg {
     static int MethodChosen(const DialogDescription& d); // 2 external walls, 1 layout rooms
     static int MetricChosen(const DialogDescription& d); // 1 metric, 0 feet and inches
     // The name typed, blanks at the ends removed, or nothing when it is no drawing name (1 to 24 letters,
-    // digits and blanks): the command then shows NameError and ends.
+    // digits and blanks). The dialog's check refuses such a name with NameError and stays open.
     static std::optional<std::string> NameChosen(const DialogDescription& d);
 };
 

@@ -105,8 +105,8 @@ DialogDescription TTFPlanprintdlg::Make(int metricFlag, int wallDisplayMode, con
     const int siteScale = metricFlag == 1 ? 500 : 480;
     for (std::size_t i = 0; i < Floors.size(); ++i) {
         d.Fields.push_back(NumberField(Floors[i], i == 0 ? 1 : 0, CopiesGroup));
-        d.Fields.push_back(
-            NumberField(ScaleLabel(Floors[i]), Views[i] == 190 ? siteScale : floorScale, CopiesGroup));
+        d.Fields.push_back(Beside(
+            NumberField(ScaleLabel(Floors[i]), Views[i] == 190 ? siteScale : floorScale, CopiesGroup)));
     }
     AddStyleFields(d, wallDisplayMode, SolidWall, true, VerticalText, style);
     AddOkCancelHelp(d);
@@ -171,7 +171,7 @@ DialogDescription TTPrintcaldlg::Make(int metricMeasured, int imperialMeasured, 
     const int inches = imperialMeasured / 24;
     d.Fields.push_back(StaticText("52 feet printed out at 96 : 1 shows as", ImperialGroup));
     d.Fields.push_back(NumberField(Feet, inches / 12, ImperialGroup));
-    d.Fields.push_back(NumberField(Inches, inches % 12, ImperialGroup));
+    d.Fields.push_back(Beside(NumberField(Inches, inches % 12, ImperialGroup)));
     d.Fields.push_back(StaticText("96 : 1 is 1/4 inch to 1 foot )", ImperialGroup));
     d.Fields.push_back(StaticText("15000 mm. printed out at 100 : 1 shows as ", MetricGroup));
     d.Fields.push_back(NumberField(Millimetres, metricMeasured, MetricGroup));

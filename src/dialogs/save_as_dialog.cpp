@@ -12,6 +12,11 @@ DialogDescription TTsaveasdlg::Make() {
     name.MaxLength = static_cast<int>(MaxDrawingNameLength);
     d.Fields.push_back(name);
     AddOkCancelHelp(d);
+    d.RefusalTitle = NameErrorTitle;
+    d.Check = [](const DialogDescription& dlg, const std::string&) -> std::optional<std::string> {
+        if (NameChosen(dlg)) return std::nullopt;
+        return std::string(NameError);
+    };
     return d;
 }
 

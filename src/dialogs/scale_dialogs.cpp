@@ -45,6 +45,16 @@ constexpr std::array<const char*, 6> ImperialLabels{"= 1/4 inch", "= 1/2 inch", 
                                                     "= 2 inches", "= 3 inches", "= 6 inches"};
 constexpr std::array<int, 6> ImperialZooms{1, 2, 4, 8, 12, 24};
 
+// The note of a row of the zoom table: the first row shows the drawing largest, the last smallest, and the
+// row of the default zoom is the normal one.
+const char* RowNote(std::size_t row, std::size_t rows, const char* first, const char* normal,
+                    const char* last, std::size_t normalRow) {
+    if (row == 0) return first;
+    if (row == normalRow) return normal;
+    if (row + 1 == rows) return last;
+    return nullptr;
+}
+
 constexpr const char* PrintNote = "NOTE this does NOT not affect printing scales";
 
 } // namespace
@@ -52,21 +62,23 @@ constexpr const char* PrintNote = "NOTE this does NOT not affect printing scales
 DialogDescription TTScaledlg::Make(float zoomFactor, float siteZoom, int clientWidth) {
     DialogDescription d;
     d.Caption = Caption;
-    d.Fields.push_back(StaticText(Group));
-    d.Fields.push_back(StaticText("max length shown on screen"));
+    // The box's title reads into each button: "each pixel / screen dot" "= 5 mm.", the longest length
+    // beside it, and the rows at the ends and in the middle named for what they show.
+    d.Fields.push_back(InColumn(StaticText("max length shown on screen", Group), 1));
     for (std::size_t i = 0; i < MetricLabels.size(); ++i) {
         const int zoom = MetricZooms[i];
         d.Fields.push_back(RadioField(MetricLabels[i], zoomFactor == static_cast<float>(zoom), Group));
         const std::int64_t longest = std::int64_t{zoom} * 5 * clientWidth;
-        d.Fields.push_back(StaticText(Format("%lld mm.", static_cast<long long>(longest))));
+        d.Fields.push_back(Beside(StaticText(Format("%lld mm.", static_cast<long long>(longest)), Group)));
+        if (const char* note = RowNote(i, MetricLabels.size(), "largest", "normal", "smallest", 4))
+            d.Fields.push_back(Beside(StaticText(note, Group)));
     }
-    for (const char* note : {"normal", "largest", "smallest", PrintNote})
-        d.Fields.push_back(StaticText(note));
+    d.Fields.push_back(StaticText(PrintNote));
     DialogField site =
         MakeField(SiteLabel, FieldKind::Number, std::to_string(std::int64_t{TruncToInt(siteZoom)} * 5));
     site.Hint = "only used for site plans";
     d.Fields.push_back(site);
-    d.Fields.push_back(StaticText("mm."));
+    d.Fields.push_back(Beside(StaticText("mm.")));
     AddButtons(d, "O K");
     return d;
 }
@@ -80,21 +92,24 @@ ScaleChoice TTScaledlg::Result(const DialogDescription& d, float zoomFactor, flo
 DialogDescription TTScaleImpdlg::Make(float zoomFactor, float siteZoom, int clientWidth) {
     DialogDescription d;
     d.Caption = Caption;
-    d.Fields.push_back(StaticText(Group));
-    d.Fields.push_back(StaticText("max length shown on screen"));
+    d.Fields.push_back(InColumn(StaticText("max length shown on screen", Group), 1));
     for (std::size_t i = 0; i < ImperialLabels.size(); ++i) {
         const int zoom = ImperialZooms[i];
         d.Fields.push_back(RadioField(ImperialLabels[i], zoomFactor == static_cast<float>(zoom), Group));
         const std::int64_t inches = std::int64_t{zoom} * clientWidth / 4;
-        d.Fields.push_back(StaticText(Format("%lld ft, %lld inches", static_cast<long long>(inches / 12),
-                                             static_cast<long long>(inches % 12))));
+        d.Fields.push_back(
+            Beside(StaticText(Format("%lld ft, %lld inches", static_cast<long long>(inches / 12),
+                                     static_cast<long long>(inches % 12)),
+                              Group)));
+        if (const char* note = RowNote(i, ImperialLabels.size(), "larger", "normal", "smaller", 2))
+            d.Fields.push_back(Beside(StaticText(note, Group)));
     }
-    for (const char* note : {"larger", "normal", "smaller", PrintNote, "SITE PLAN only"})
-        d.Fields.push_back(StaticText(note));
+    d.Fields.push_back(StaticText(PrintNote));
+    d.Fields.push_back(StaticText("SITE PLAN only"));
     DialogField site = MakeField(SiteLabel, FieldKind::Number, std::to_string(TruncToInt(siteZoom / 4.0f)));
     site.Hint = "Only used for site plans - scale may not be 100 % accurate";
     d.Fields.push_back(site);
-    d.Fields.push_back(StaticText("inches "));
+    d.Fields.push_back(Beside(StaticText("inches ")));
     d.Fields.push_back(StaticText("{ normal for an average block, about 3 or 4 inches )"));
     AddButtons(d, "OK");
     return d;

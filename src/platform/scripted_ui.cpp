@@ -226,7 +226,7 @@ bool ScriptedUi::PressButton(DialogDescription& dialog, const DialogButton& butt
     const std::optional<std::string> refused = dialog.Check(dialog, button.Caption);
     if (!refused) return true;
     refusal = *refused;
-    RecordMessage(dialog.Caption, *refused);
+    RecordMessage(dialog.TitleOfRefusal(), *refused);
     Out << "[refused " << Quoted(dialog.Caption) << "] " << OneLine(*refused) << "\n";
     return false;
 }

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +15,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <charconv>
+#include <memory>
 
 namespace velmora {
 
@@ -109,55 +112,119 @@ QWidget* DialogForm::MakeFieldWidget(const DialogField& f) {
     return new QWidget;
 }
 
+namespace {
+
+// The fields of one group (or of the dialog outside any group) as rows of cells, placed on a grid once all
+// are known: a row with one cell at the start spans the grid, so a long note never widens a column.
+class FieldGrid {
+public:
+    explicit FieldGrid(QGridLayout* grid) : Grid(grid) {}
+
+    void NewRow(int column) {
+        Rows.emplace_back();
+        Next = std::max(column, 0);
+    }
+    void Add(QWidget* w, int column) {
+        if (Rows.empty()) NewRow(0);
+        const int at = column >= 0 ? std::max(column, Next) : Next;
+        Rows.back().push_back({w, at});
+        Next = at + 1;
+    }
+    bool RowEmpty() const { return Rows.empty() || Rows.back().empty(); }
+
+    void Place() {
+        int columns = 1;
+        for (const auto& row : Rows)
+            for (const Cell& c : row)
+                columns = std::max(columns, c.Column + 1);
+        for (int r = 0; r < static_cast<int>(Rows.size()); ++r) {
+            const auto& row = Rows[static_cast<std::size_t>(r)];
+            const bool alone = row.size() == 1 && row.front().Column == 0;
+            for (const Cell& c : row)
+                Grid->addWidget(c.W, r, c.Column, 1, alone ? columns : 1);
+        }
+        // What is left over goes to the right, so the columns stay together.
+        Grid->setColumnStretch(columns, 1);
+    }
+
+private:
+    struct Cell {
+        QWidget* W;
+        int Column;
+    };
+    QGridLayout* Grid;
+    std::vector<std::vector<Cell>> Rows;
+    int Next = 0;
+};
+
+} // namespace
+
 void DialogForm::Build() {
     auto* top = new QVBoxLayout(this);
-    std::map<std::string, QVBoxLayout*> groupBoxes;
+    // Each group's grid, and the grid of the fields outside a group: a new one after each group box, so the
+    // dialog reads from top to bottom in the description's order.
+    std::map<std::string, std::unique_ptr<FieldGrid>> grids;
+    std::vector<std::unique_ptr<FieldGrid>> loose;
     std::map<std::string, QButtonGroup*> radioGroups;
-    QHBoxLayout* lastEditRow = nullptr;
-    std::string lastEditGroup;
+    const DialogField* previous = nullptr;
+
+    auto gridFor = [&](const std::string& group) -> FieldGrid& {
+        if (!group.empty()) {
+            auto& grid = grids[group];
+            if (!grid) {
+                auto* box = new QGroupBox(LabelText(group));
+                grid = std::make_unique<FieldGrid>(new QGridLayout(box));
+                top->addWidget(box);
+                loose.push_back(nullptr); // fields after the box start a grid of their own
+            }
+            return *grid;
+        }
+        if (loose.empty() || !loose.back()) {
+            auto* layout = new QGridLayout;
+            top->addLayout(layout);
+            loose.push_back(std::make_unique<FieldGrid>(layout));
+        }
+        return *loose.back();
+    };
 
     for (const DialogField& f : D.Fields) {
-        QVBoxLayout* into = top;
-        if (!f.Group.empty()) {
-            auto& box = groupBoxes[f.Group];
-            if (!box) {
-                auto* group = new QGroupBox(LabelText(f.Group));
-                box = new QVBoxLayout(group);
-                top->addWidget(group);
-            }
-            into = box;
-        }
         QWidget* w = MakeFieldWidget(f);
         w->setObjectName(QString::fromStdString(f.Label));
         Widgets.push_back(w);
-
         if (IsRadio(f.Kind)) {
             auto& bg = radioGroups[f.Group];
             if (!bg) bg = new QButtonGroup(this);
             bg->addButton(static_cast<QRadioButton*>(w));
         }
+        FieldGrid& grid = gridFor(f.Group);
         // A short note straight after an edit box ("pts", "mm") reads as its unit, on the same row.
-        const bool unitNote =
-            f.Kind == FieldKind::Static && lastEditRow && lastEditGroup == f.Group && f.Label.size() <= 12;
-        if (unitNote) {
-            lastEditRow->addWidget(w);
-            lastEditRow = nullptr;
-            continue;
-        }
-        lastEditRow = nullptr;
-        if (IsEdit(f.Kind)) {
-            auto* row = new QHBoxLayout;
+        const bool unitNote = f.Kind == FieldKind::Static && previous && IsEdit(previous->Kind) &&
+                              previous->Group == f.Group && f.Label.size() <= 12;
+        const bool beside =
+            (f.Beside || unitNote) && !grid.RowEmpty() && previous && previous->Group == f.Group;
+        if (!beside) grid.NewRow(f.Column);
+        if (IsEdit(f.Kind) && f.Label == f.Group) {
+            // The box's title names its one edit box already ("dimension text size"); said twice it reads
+            // as two things.
+            w->setAccessibleName(LabelText(f.Label));
+            grid.Add(w, beside ? f.Column : -1);
+        } else if (IsEdit(f.Kind)) {
+            // The label sits against its box, whatever the length of the labels above and below it.
             auto* label = new QLabel(LabelText(f.Label));
+            label->setObjectName(QString::fromStdString(f.Label) + " label");
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setBuddy(w);
-            row->addWidget(label);
-            row->addWidget(w);
-            into->addLayout(row);
-            lastEditRow = row;
-            lastEditGroup = f.Group;
+            grid.Add(label, beside ? f.Column : -1);
+            grid.Add(w, -1);
         } else {
-            into->addWidget(w);
+            grid.Add(w, beside ? f.Column : -1);
         }
+        previous = &f;
     }
+    for (auto& [group, grid] : grids)
+        grid->Place();
+    for (auto& grid : loose)
+        if (grid) grid->Place();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -243,7 +310,7 @@ void DialogForm::PressIndex(std::size_t index) {
     }
     if (D.Check)
         if (const std::optional<std::string> refused = D.Check(D, b.Caption)) {
-            U.Message(D.Caption, *refused, MessageKind::Information);
+            U.Message(D.TitleOfRefusal(), *refused, MessageKind::Information);
             return;
         }
     Close(b.Caption);

@@ -18,6 +18,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -57,6 +59,45 @@ QString WithAltLetter(std::string_view caption, QString& taken) {
         return text.insert(i, '&');
     }
     return text;
+}
+
+// Menu items whose command asks something in a dialog or chooser before it acts end in "...", as on any
+// desktop, where the item's own caption does not say so already.
+constexpr std::array<std::string_view, 18> AsksFirst{
+    "CmFilenewExecute",    "CmFileopenExecute",  "CmSaveasExecute",       "CmPngExecute",
+    "CmPrintcalExecute",   "CmSpecsExecute",     "ScalePercentage1Click", "ZoomStyle2Click",
+    "CmZoomstyle1Execute", "CmLinestyleExecute", "CmDefclrsExecute",      "CmDefroomclrsExecute",
+    "CmDefmergeExecute",   "CmDefrmtextExecute", "CmDefdimensExecute",    "CmDeflytgridExecute",
+    "CmGuideLineExecute",  "CmTitle2DExecute",
+};
+
+// The desktop's usual keys for items that have none of their own.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> StandardKeys{{
+    {"CmSaveasExecute", "Ctrl+Shift+S"},
+    {"CmExitExecute", "Ctrl+Q"},
+}};
+
+// The item that shows the drawing window's F1 in the Help menu: the key stays the window's, so the item
+// only names it.
+constexpr const char* ContextHelpCaption = "Help on this Step";
+
+std::string_view StandardKey(std::string_view handler) {
+    for (const auto& [h, keys] : StandardKeys)
+        if (h == handler) return keys;
+    return {};
+}
+
+QString MenuCaption(const MenuItem& item) {
+    QString caption = Q(item.Caption);
+    const bool asks = std::find(AsksFirst.begin(), AsksFirst.end(), item.Handler) != AsksFirst.end();
+    if (asks && !caption.endsWith("...")) caption += "...";
+    return caption;
+}
+
+// A greyed button says why it is greyed.
+QString ToolTipFor(std::string_view hint, bool enabled) {
+    if (enabled) return Q(hint);
+    return Q(hint) + " (not available in this version)";
 }
 
 QString CssColour(Colorref c) {
@@ -121,15 +162,29 @@ void TMainForm::BuildMenus() {
                 if (!sub) sub = m->addMenu(Q(item.Submenu));
                 into = sub;
             }
-            QAction* a = into->addAction(Q(item.Caption));
+            QAction* a = into->addAction(MenuIcon(item.Handler), MenuCaption(item));
             a->setObjectName(Q(item.Name));
-            if (!item.Shortcut.empty()) a->setShortcut(QKeySequence(Q(item.Shortcut)));
+            const std::string_view keys = item.Shortcut.empty() ? StandardKey(item.Handler) : item.Shortcut;
+            if (!keys.empty()) a->setShortcut(QKeySequence(Q(keys)));
             a->setEnabled(item.Built);
             // The recent entries show only once they have a drawing's name.
             if (item.Caption.empty()) a->setVisible(false);
             AddAction(std::string(item.Handler), a);
         }
+        if (menu.Caption == "Help") AddContextHelpItem(m);
     }
+}
+
+// Shown before the About item, as Help menus have it. "\tF1" shows the key without taking it from the
+// drawing window, whose F1 reads the step the user is at.
+void TMainForm::AddContextHelpItem(QMenu* help) {
+    const QList<QAction*> items = help->actions();
+    QAction* before = items.size() >= 2 ? items[items.size() - 2] : nullptr;
+    auto* a = new QAction(QString(ContextHelpCaption) + "\tF1", help);
+    a->setObjectName("ContextHelpItem");
+    help->insertAction(before, a);
+    a->setEnabled(IsBuiltHandler("CmContextExecute"));
+    AddAction("CmContextExecute", a);
 }
 
 void TMainForm::BuildToolBar() {
@@ -139,8 +194,9 @@ void TMainForm::BuildToolBar() {
     Tools->setIconSize(QSize(24, 24));
     for (const ToolButton& b : ToolBarTable()) {
         QAction* a = Tools->addAction(ToolIcon(b.Icon), Q(b.Caption));
-        a->setToolTip(Q(b.Hint));
+        a->setToolTip(ToolTipFor(b.Hint, b.Built));
         a->setEnabled(b.Built);
+        ToolHints[a] = std::string(b.Hint);
         AddAction(std::string(b.Handler), a);
     }
     Tools->addSeparator();
@@ -228,8 +284,11 @@ void TMainForm::SetMenuChecked(const std::string& handler, bool checked) {
 }
 
 void TMainForm::SetMenuEnabled(const std::string& handler, bool enabled) {
-    for (QAction* a : Actions(handler))
+    for (QAction* a : Actions(handler)) {
         a->setEnabled(enabled);
+        if (const auto hint = ToolHints.find(a); hint != ToolHints.end())
+            a->setToolTip(ToolTipFor(hint->second, enabled));
+    }
 }
 
 void TMainForm::SetRecentFiles(const std::vector<std::string>& names) {
@@ -237,7 +296,8 @@ void TMainForm::SetRecentFiles(const std::vector<std::string>& names) {
         QAction* a = Action("CmLast" + std::to_string(i + 1) + "Execute");
         if (!a) continue;
         const std::string name = i < names.size() ? names[i] : std::string();
-        a->setText(QString::fromStdString(name));
+        // Numbered as desktop programs number them, the number its Alt key; an "&" in a name stays an "&".
+        a->setText(QString("&%1 %2").arg(i + 1).arg(QString::fromStdString(name).replace("&", "&&")));
         a->setVisible(!name.empty());
     }
 }
@@ -248,6 +308,7 @@ void TMainForm::Dispatch(const std::function<void()>& work) {
     } catch (const std::exception& e) {
         QMessageBox::critical(this, FrameCaption, QString("The command failed: ") + e.what());
     }
+    ShowSaveState();
     if (Prog && Prog->ExitRequested() && !ClosingForExit) {
         ClosingForExit = true;
         QTimer::singleShot(0, this, &QWidget::close);
@@ -306,12 +367,19 @@ void TMainForm::SetWindowCaption(const std::string& caption) {
     UpdateTitle();
 }
 
-// The drawing window fills the frame, so its caption joins the frame's, as a maximised child's does.
+// The drawing window fills the frame, so its caption joins the frame's, as a maximised child's does. The
+// "[*]" shows the desktop's mark of unsaved changes while the drawing has them.
 void TMainForm::UpdateTitle() {
     if (Child)
-        setWindowTitle(QString::fromStdString(std::string(FrameCaption) + " - [" + ChildCaption + "]"));
+        setWindowTitle(QString::fromStdString(std::string(FrameCaption) + " - [" + ChildCaption + "][*]"));
     else
         setWindowTitle(FrameCaption);
+    ShowSaveState();
+}
+
+// Every event ends here (Dispatch), so the mark follows each change and each save.
+void TMainForm::ShowSaveState() {
+    setWindowModified(Child && Prog && Prog->State().DrawingReady == 2 && Prog->State().SaveState == 1);
 }
 
 // The window takes the key straight, never as an event sent back down to it: a key it passed up (a

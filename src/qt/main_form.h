@@ -17,6 +17,7 @@
 class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QToolBar;
 class QVBoxLayout;
 
@@ -80,9 +81,12 @@ private:
     void PlaceStatusBar();
     void ShareStatusBar();
     void UpdateTitle();
+    void ShowSaveState();
+    void AddContextHelpItem(QMenu* help);
 
     Program* Prog = nullptr;
     std::map<std::string, std::vector<QAction*>> HandlerActions;
+    std::map<QAction*, std::string> ToolHints; // the tool bar buttons' own tips, without the greyed reason
     QToolBar* Tools = nullptr;
     QLabel* Crds = nullptr;
     QFrame* St = nullptr;

@@ -6,6 +6,7 @@
 #include "qt/painter_print_job.h"
 #include "qt/picture_export.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -22,6 +23,13 @@ namespace {
 
 QString Title(const std::string& title) {
     return title.empty() ? QString(FrameCaption) : QString::fromStdString(title);
+}
+
+// A box asked for while a dialog is open stands over that dialog: parented to the frame it could open
+// behind the dialog, which keeps it from the user.
+QWidget* Owner(QWidget& frame) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : &frame;
 }
 
 QColor ToQColor(Colorref c) {
@@ -55,31 +63,31 @@ void QtUi::Message(const std::string& title, const std::string& text, MessageKin
     const QString t = Title(title), body = QString::fromStdString(text);
     switch (kind) {
     case MessageKind::Information:
-        QMessageBox::information(&F, t, body);
+        QMessageBox::information(Owner(F), t, body);
         break;
     case MessageKind::Error:
-        QMessageBox::critical(&F, t, body);
+        QMessageBox::critical(Owner(F), t, body);
         break;
     case MessageKind::Warning:
-        QMessageBox::warning(&F, t, body);
+        QMessageBox::warning(Owner(F), t, body);
         break;
     }
 }
 
 bool QtUi::AskYesNo(const std::string& title, const std::string& text) {
-    return QMessageBox::question(&F, Title(title), QString::fromStdString(text),
+    return QMessageBox::question(Owner(F), Title(title), QString::fromStdString(text),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool QtUi::AskOkCancel(const std::string& title, const std::string& text) {
-    return QMessageBox::question(&F, Title(title), QString::fromStdString(text),
+    return QMessageBox::question(Owner(F), Title(title), QString::fromStdString(text),
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 // With a Cancel button the box's escape button is Cancel: Escape and the close button leave it so.
 std::optional<bool> QtUi::AskYesNoCancel(const std::string& title, const std::string& text) {
     const auto answer =
-        QMessageBox::question(&F, Title(title), QString::fromStdString(text),
+        QMessageBox::question(Owner(F), Title(title), QString::fromStdString(text),
                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) return true;
     if (answer == QMessageBox::No) return false;
@@ -89,14 +97,14 @@ std::optional<bool> QtUi::AskYesNoCancel(const std::string& title, const std::st
 std::optional<std::string> QtUi::InputBox(const std::string& caption, const std::string& prompt,
                                           const std::string& initial) {
     bool ok = false;
-    const QString text = QInputDialog::getText(&F, Title(caption), QString::fromStdString(prompt),
+    const QString text = QInputDialog::getText(Owner(F), Title(caption), QString::fromStdString(prompt),
                                                QLineEdit::Normal, QString::fromStdString(initial), &ok);
     if (!ok) return std::nullopt;
     return text.toStdString();
 }
 
 std::string QtUi::RunDialog(DialogDescription& dialog) {
-    DialogForm form(dialog, *this, &F);
+    DialogForm form(dialog, *this, Owner(F));
     return form.Run();
 }
 

@@ -3,7 +3,10 @@
 #pragma once
 
 #include "platform/ui.h"
+#include "qt/help_window.h"
 #include "qt/main_form.h"
+
+#include <QPointer>
 
 #include <filesystem>
 #include <memory>
@@ -70,7 +73,8 @@ public:
 private:
     TMainForm& F;
     std::filesystem::path HelpFolder;
-    HelpWindow* HelpView = nullptr; // made on first use, owned by the frame
+    // Made on first use, owned by the frame (or, while help stands beside it, by a modal dialog).
+    QPointer<HelpWindow> HelpView;
     Colorref Background = Rgb(255, 255, 255);
     Point Cursor;        // kept while no window is open, so the core reads back what it set
     QString PrinterName; // the printer chosen last, offered first by the next print dialog

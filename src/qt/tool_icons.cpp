@@ -1,51 +1,88 @@
 #include "qt/tool_icons.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPixmap>
 
 #include <array>
-#include <utility>
 
 namespace velmora {
 
 namespace {
 
-constexpr int IconSize = 24;
+constexpr int FallbackSize = 24;
 
-// A short mark per button: what the button is about, in two or three letters.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 20> Marks{{
-    {"undo", "Un"},    {"redo", "Re"},    {"datum", "+"},      {"centre", "C-"},      {"centrecentre", "C+"},
-    {"move", "Mv"},    {"erase", "Er"},   {"pencolour", "Pn"}, {"adjustwalls", "AW"}, {"easydraw", "CD"},
-    {"window", "Wi"},  {"door", "Dr"},    {"intwall", "IW"},   {"polygon", "Pg"},     {"droom", "DR"},
-    {"finish", "Fin"}, {"maxroom", "Mx"}, {"alterroom", "AR"}, {"markwalls", "MW"},   {"grid", "#"},
+struct GenericAction {
+    std::string_view Handler;
+    std::string_view Icon; // Velmora's own drawing
+    std::string_view Theme;
+};
+
+// The actions every desktop program has keep the look of the user's desktop.
+constexpr std::array<GenericAction, 9> GenericActions{{
+    {"CmFilenewExecute", "new", "document-new"},
+    {"CmFileopenExecute", "open", "document-open"},
+    {"CmSaveExecute", "save", "document-save"},
+    {"CmSaveasExecute", "save", "document-save-as"},
+    {"CmPrintExecute", "print", "document-print"},
+    {"CmUndoExecute", "undo", "edit-undo"},
+    {"CmRedoExecute", "redo", "edit-redo"},
+    {"CmIndexExecute", "help", "help-contents"},
+    {"HelpAbout1Execute", "help", "help-about"},
 }};
 
-std::string_view MarkOf(std::string_view name) {
-    for (const auto& [n, m] : Marks)
-        if (n == name) return m;
-    return "?";
+const GenericAction* FindGeneric(std::string_view nameOrHandler) {
+    for (const GenericAction& g : GenericActions)
+        if (g.Handler == nameOrHandler || g.Icon == nameOrHandler) return &g;
+    return nullptr;
 }
 
-} // namespace
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
-QIcon ToolIcon(std::string_view name) {
-    QPixmap pixmap(IconSize, IconSize);
+// A button whose drawing is missing still shows as a button.
+QIcon MarkedSquare() {
+    QPixmap pixmap(FallbackSize, FallbackSize);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(40, 60, 110), 1));
     p.setBrush(QColor(225, 232, 245));
-    p.drawRoundedRect(QRectF(1.5, 1.5, IconSize - 3, IconSize - 3), 4, 4);
-    QFont f = p.font();
-    f.setPixelSize(10);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(QColor(20, 30, 80));
-    const std::string_view mark = MarkOf(name);
-    p.drawText(QRect(0, 0, IconSize, IconSize), Qt::AlignCenter,
-               QString::fromUtf8(mark.data(), static_cast<qsizetype>(mark.size())));
+    p.drawRoundedRect(QRectF(1.5, 1.5, FallbackSize - 3, FallbackSize - 3), 4, 4);
+    p.drawText(QRect(0, 0, FallbackSize, FallbackSize), Qt::AlignCenter, "?");
     p.end();
     return QIcon(pixmap);
+}
+
+QIcon OwnIcon(std::string_view name) {
+    return HasOwnIcon(name) ? QIcon(OwnIconPath(name)) : MarkedSquare();
+}
+
+} // namespace
+
+QString OwnIconPath(std::string_view name) {
+    return ":/icons/" + Q(name) + ".svg";
+}
+
+bool HasOwnIcon(std::string_view name) {
+    return !name.empty() && QFile::exists(OwnIconPath(name));
+}
+
+std::string_view ThemeIconName(std::string_view nameOrHandler) {
+    const GenericAction* g = FindGeneric(nameOrHandler);
+    return g ? g->Theme : std::string_view();
+}
+
+QIcon ToolIcon(std::string_view name) {
+    if (const GenericAction* g = FindGeneric(name)) return QIcon::fromTheme(Q(g->Theme), OwnIcon(g->Icon));
+    return OwnIcon(name);
+}
+
+QIcon MenuIcon(std::string_view handler) {
+    const GenericAction* g = FindGeneric(handler);
+    if (!g) return {};
+    return QIcon::fromTheme(Q(g->Theme), OwnIcon(g->Icon));
 }
 
 } // namespace velmora

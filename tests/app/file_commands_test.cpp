@@ -266,7 +266,10 @@ TEST_F(FileCommandsTest, CancelledOrRefusedNewLeavesNoDrawingToOverwriteThePrevi
         ASSERT_EQ(State.DrawingName, Sample);
         const RecentList recent = ReadRecentFiles(Home.Path);
         AnswerNew(c.Answer);
+        // A refused name keeps the dialog open: only the Cancel that follows ends the New.
+        if (*c.Message) AnswerNew({"Cancel"});
         Run("CmFilenewExecute");
+        EXPECT_TRUE(Ui.PendingAnswers().empty());
         if (*c.Message) {
             EXPECT_EQ(Ui.LastMessage(), c.Message);
             EXPECT_EQ(Ui.LastMessageTitle(), "Drawing Name Error");
@@ -555,8 +558,11 @@ TEST_F(FileCommandsTest, SaveAsOverAnotherDrawingAsksAndRefusesBadNames) {
 
     for (const char* bad : {"name=", "name=../Other", "name=a.b"}) {
         Ui.Queue(ScriptAnswer::ForDialog("save drawing to a new name", {bad, "OK"}));
+        Ui.Queue(ScriptAnswer::ForDialog("save drawing to a new name", {"Cancel"}));
         Run("CmSaveasExecute");
+        EXPECT_TRUE(Ui.PendingAnswers().empty()) << bad; // the refusal kept the dialog open
         EXPECT_EQ(Ui.LastMessage(), "You must have between 1 to 24 letters or spaces") << bad;
+        EXPECT_EQ(Ui.LastMessageTitle(), "Drawing Name Error") << bad;
     }
     EXPECT_EQ(DrawingFiles(), filesBefore);
 

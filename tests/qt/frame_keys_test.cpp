@@ -112,12 +112,27 @@ TEST_F(FrameKeys, EveryMenuShortcutRunsItsItemsCommandWithADrawingOpen) {
         EXPECT_EQ(RunCount(), enabled ? 1 : 0);
     }
     // Keys of no item end at the frame.
-    for (const char* keys : {"Ctrl+Q", "Ctrl+W", "Alt+Q", "Ctrl+Shift+S", "Alt+Left"}) {
+    for (const char* keys : {"Ctrl+W", "Alt+Q", "Alt+Left"}) {
         SCOPED_TRACE(keys);
         ASSERT_NE(Form.DrawingWindow(), nullptr);
         EXPECT_TRUE(Press(QKeySequence(keys)).empty());
         EXPECT_EQ(RunCount(), 0);
     }
+}
+
+// The desktop's keys where the items have none: Ctrl+Shift+S is Save As, Ctrl+Q quits as Exit does.
+TEST_F(FrameKeys, CtrlShiftSSavesAsAndCtrlQQuits) {
+    StartAndWaitForTheDrawing();
+    Activate();
+    EXPECT_EQ(Press(QKeySequence("Ctrl+Shift+S")), std::vector<std::string>{"save drawing to a new name"});
+    EXPECT_EQ(Ran["CmSaveasExecute"], 1);
+    EXPECT_EQ(RunCount(), 1);
+
+    Ran.clear();
+    QTest::keySequence(Focus(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(Ran["CmExitExecute"], 1);
+    EXPECT_TRUE(Prog.ExitRequested());
+    EXPECT_TRUE(test::WaitFor([this] { return !Form.isVisible(); }));
 }
 
 TEST_F(FrameKeys, EveryMenuShortcutRunsItsItemsCommandWithoutADrawing) {

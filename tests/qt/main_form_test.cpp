@@ -76,8 +76,10 @@ TEST_F(FrameTest, TheStatusBarStandsWhereTheGuideSettingsSayInTheirColour) {
 }
 
 TEST_F(FrameTest, RecentDrawingsShowInTheFileMenu) {
-    Ui.SetRecentFiles({"Smith", "Jones"});
-    EXPECT_EQ(Form.Action("CmLast1Execute")->text(), "Smith");
+    Ui.SetRecentFiles({"Smith", "Jones & Co"});
+    // Numbered, the number underlined for its key; a name's own "&" shows as it is.
+    EXPECT_EQ(Form.Action("CmLast1Execute")->text(), "&1 Smith");
+    EXPECT_EQ(Form.Action("CmLast2Execute")->text(), "&2 Jones && Co");
     EXPECT_TRUE(Form.Action("CmLast2Execute")->isVisible());
     EXPECT_FALSE(Form.Action("CmLast3Execute")->isVisible());
     Ui.SetMenuChecked("CmAutosaveExecute", true);
@@ -87,7 +89,7 @@ TEST_F(FrameTest, RecentDrawingsShowInTheFileMenu) {
 TEST_F(FrameTest, TheStartUpOpensTheSampleHouseInADrawingWindow) {
     StartAndWaitForTheDrawing();
     TMDIChildWidget* w = Form.DrawingWindow();
-    EXPECT_EQ(Form.windowTitle(), "Velmora 11.1 - [Sample House.PLN]");
+    EXPECT_EQ(Form.windowTitle(), "Velmora 11.1 - [Sample House.PLN][*]");
     EXPECT_EQ(w->Area()->cursor().shape(), Qt::CrossCursor);
     const Size c = Ui.ClientSize();
     EXPECT_EQ(c, (Size{w->Area()->width(), w->Area()->height()}));
