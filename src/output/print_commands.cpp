@@ -2,7 +2,7 @@
 
 #include "app/drawing_store.h"
 #include "app/settings_files.h"
-#include "dialogs/measure_dialog.h"
+#include "dialogs/customise_dialogs.h"
 #include "dialogs/print_dialogs.h"
 #include "output/part_print_tool.h"
 #include "output/print_calibration.h"

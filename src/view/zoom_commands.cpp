@@ -8,7 +8,7 @@
 #include "app/settings_bounds.h"
 #include "app/settings_files.h"
 #include "dialogs/scale_dialogs.h"
-#include "dialogs/zoom_style_dialog.h"
+#include "dialogs/customise_dialogs.h"
 #include "model/drawing_objects.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_tool.h"

@@ -3,7 +3,7 @@
 // exit and every empty window from dividing by zero or leaving the program unready.
 #include "app/settings_files.h"
 #include "dialogs/feet_dialog.h"
-#include "dialogs/measure_dialog.h"
+#include "dialogs/customise_dialogs.h"
 #include "dialogs/scale_dialogs.h"
 #include "view/window_fixture.h"
 
