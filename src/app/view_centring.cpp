@@ -63,6 +63,13 @@ void Move(std::int32_t& x, std::int32_t& y, int dx, int dy) {
 void ShiftObject(TObj& obj, int dx, int dy) {
     switch (obj.Class()) {
     case ObjClass::Room:
+        // A plan room is its walls' room: it moves with them, or its label and area would be left behind.
+        // Design rooms belong to the layout view, which is never re-centred with a floor.
+        if (obj.Kind == 29500) {
+            Move(obj.X1, obj.Y1, dx, dy);
+            Move(obj.X2, obj.Y2, dx, dy);
+        }
+        return;
     case ObjClass::Info:
         return;
     case ObjClass::Text:

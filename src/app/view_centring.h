@@ -11,7 +11,7 @@ namespace velmora {
 // anchors), any other type the walls and polygon vertices only.
 enum : int { CentreFloor = 1, CentreSite = 190 };
 
-// Moves every point of every object of the view by (dx, dy), floor records and rooms excepted.
+// Moves every point of every object of the view by (dx, dy), floor records and design rooms excepted.
 void ShiftView(TFlist& list, int view, int dx, int dy);
 
 // The shift that centres the current view's extent on the sheet, cut toward zero to the grain of the
