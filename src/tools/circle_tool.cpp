@@ -22,14 +22,7 @@ TCircletool::TCircletool(AppState& state, Ui& ui) : TLinetool(state, ui) {
 }
 
 void TCircletool::LeftDown(Canvas& dc, Size client, int px, int py) {
-    if (Step == StepCentreLineFirst || Step == StepCentreLineSecond) {
-        CentreOfLine(dc, client, px, py);
-        return;
-    }
-    if (Step >= StepCentreRectFirst && Step <= StepCentreRectThird) {
-        CentreOfRect(dc, client, px, py);
-        return;
-    }
+    if (CentrePick(dc, client, px, py)) return;
     Dragging = 1;
     PenWidth = S.CurrentPenWidth;
     PenColour = S.CurrentColour;

@@ -77,6 +77,18 @@ bool TDrawingtool::KeepsBandAfterCentre(int mode) {
     return mode == 41 || mode == 60 || mode == 62 || mode == 64 || mode == 200;
 }
 
+bool TDrawingtool::CentrePick(Canvas& dc, Size client, int px, int py) {
+    if (Step == StepCentreLineFirst || Step == StepCentreLineSecond) {
+        CentreOfLine(dc, client, px, py);
+        return true;
+    }
+    if (Step >= StepCentreRectFirst && Step <= StepCentreRectThird) {
+        CentreOfRect(dc, client, px, py);
+        return true;
+    }
+    return false;
+}
+
 void TDrawingtool::CentreOfLine(Canvas& dc, Size, int px, int py) {
     if (px <= 2 || py <= 2) return;
     Marked = 0;

@@ -104,6 +104,8 @@ public:
     virtual void UnusedSlot18();                                                                   // 18
 
 protected:
+    // A press during a Centre of a Line or Centre of Rectangle pick goes to that pick; true when it did.
+    bool CentrePick(Canvas& dc, Size client, int px, int py);
     AppState& S;
     Ui& U;
 

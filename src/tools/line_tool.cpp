@@ -30,14 +30,7 @@ void TLinetool::LeftDown(Canvas& dc, Size client, int px, int py) {
     if (Step == 50) Step = 51;
     if (Step < StepCentreLineFirst && Mode != ModeInWall) X1 = Y1 = X2 = Y2 = 0;
     Dragging = 0;
-    if (Step == StepCentreLineFirst || Step == StepCentreLineSecond) {
-        CentreOfLine(dc, client, px, py);
-        return;
-    }
-    if (Step >= StepCentreRectFirst && Step <= StepCentreRectThird) {
-        CentreOfRect(dc, client, px, py);
-        return;
-    }
+    if (CentrePick(dc, client, px, py)) return;
     if (Mode != ModePlainLine && Mode != 5 && Mode != ModeSelectForEdit) return;
     Dragging = 1;
     PenWidth = S.CurrentPenWidth;

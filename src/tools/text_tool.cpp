@@ -20,14 +20,7 @@ TTexttool::TTexttool(AppState& state, Ui& ui) : TDrawingtool(state, ui) {
 }
 
 void TTexttool::LeftDown(Canvas& dc, Size client, int px, int py) {
-    if (Step == StepCentreLineFirst || Step == StepCentreLineSecond) {
-        CentreOfLine(dc, client, px, py);
-        return;
-    }
-    if (Step >= StepCentreRectFirst && Step <= StepCentreRectThird) {
-        CentreOfRect(dc, client, px, py);
-        return;
-    }
+    if (CentrePick(dc, client, px, py)) return;
     // After a centre pick (Step 38) the press is the start as well.
     if (Mode != ModeTypedText || (Step != 0 && Step != StepCentreRectDone)) return;
     const Point p = WorldAt(dc, px, py);

@@ -1,17 +1,13 @@
 // The polygon tool in the real window, driven by real Qt events: the real colour dialog is answered, Enter
 // and arrows mark corners (each distance typed into the real input box), and F closes the outline.
-#include "app/program.h"
 #include "model/drawing_objects.h"
 #include "model/object_list.h"
-#include "qt/main_form.h"
-#include "qt/qt_ui.h"
-#include "support/test_support.h"
+#include "qt/frame_fixture.h"
 #include "tools/drawing_tool.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -19,21 +15,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 
 namespace velmora {
 namespace {
-
-namespace fs = std::filesystem;
-
-bool WaitUntil(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 void PressKey(QWidget* to, int key, const QString& text = {}) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -70,23 +55,15 @@ void TypeIntoNextBox(const QString& text) {
     });
 }
 
-class ShapeInputTest : public ::testing::Test {
+class ShapeInputTest : public test::FrameTest {
 protected:
     void SetUp() override {
-        fs::copy(VELMORA_HOME_TEMPLATE, Home.Path,
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        State.HomePath = Home.Path;
-        Form.Attach(&Prog);
-        Form.resize(1000, 700);
-        Form.show();
-        Prog.Start();
-        ASSERT_TRUE(WaitUntil([this] { return Form.DrawingWindow() != nullptr; })) << "no drawing opened";
-        QApplication::processEvents();
+        FrameTest::SetUp();
+        StartAndWaitForTheDrawing();
         Area = Form.DrawingWindow()->Area();
         Area->setFocus();
         State.DrawingObjects.RemoveFrom(FloorRecordCount, [](const TObj&) { return true; });
     }
-    void TearDown() override { Form.Attach(nullptr); }
 
     void MoveTo(QPoint at) {
         QMouseEvent e(QEvent::MouseMove, QPointF(at), Area->mapToGlobal(QPointF(at)), Qt::NoButton,
@@ -99,11 +76,6 @@ protected:
     }
     int Count() const { return State.DrawingObjects.ObjectCount(); }
 
-    test::TempDir Home;
-    TMainForm Form;
-    QtUi Ui{Form, VELMORA_HELP_DIR};
-    AppState State;
-    Program Prog{State, Ui};
     QWidget* Area = nullptr;
 };
 
@@ -118,7 +90,7 @@ TEST_F(ShapeInputTest, APolygonByRealKeysWithTheRealColourDialog) {
         chooser->accept();
     });
     Form.Action("CmPolygonExecute")->trigger();
-    ASSERT_TRUE(WaitUntil([this] { return State.CurrentTool && State.CurrentTool->Mode == 6720; }));
+    ASSERT_TRUE(test::WaitFor([this] { return State.CurrentTool && State.CurrentTool->Mode == 6720; }));
     MoveTo({300, 400});
     PressKey(Area, Qt::Key_Return);
     Arrow(Qt::Key_Right, "3000");
