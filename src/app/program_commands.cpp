@@ -1,7 +1,6 @@
 // The commands of the frame by handler name. Commands of menu items that are not built yet are not
 // registered: the menu table shows them disabled and RunCommand refuses them.
 #include "app/customise_commands.h"
-#include "building/internal_wall_command.h"
 #include "app/file_commands.h"
 #include "app/floor_area.h"
 #include "app/help_pages.h"
@@ -9,12 +8,14 @@
 #include "app/program.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
+#include "building/design_room_commands.h"
+#include "building/internal_wall_command.h"
 #include "output/output_commands.h"
 #include "tools/line_commands.h"
-#include "tools/shape_commands.h"
-#include "tools/text_commands.h"
 #include "tools/line_label.h"
 #include "tools/multiline.h"
+#include "tools/shape_commands.h"
+#include "tools/text_commands.h"
 #include "view/drawing_window.h"
 
 namespace velmora {
@@ -50,6 +51,15 @@ void Program::RegisterCommands() {
     Commands.Add("CmRndRectExecute", [this] { CmRndRectExecute(S, U); });
     Commands.Add("CmPolygonExecute", [this] { CmPolygonExecute(S, U); });
     Commands.Add("CmIntwallExecute", [this] { CmIntwallExecute(S, U, [this] { CmPlanExecute(*this); }); });
+    for (const auto& [name, command] : {std::pair{"CmDroomExecute", &CmDroomExecute},
+                                        {"CmExpandroomExecute", &CmExpandroomExecute},
+                                        {"CmShrinkdroomExecute", &CmShrinkdroomExecute},
+                                        {"CmDroommoveExecute", &CmDroommoveExecute},
+                                        {"CmRotatedroomExecute", &CmRotatedroomExecute},
+                                        {"CmDeletedroomExecute", &CmDeletedroomExecute},
+                                        {"CmMaxdroomExecute", &CmMaxdroomExecute},
+                                        {"CmLytgridExecute", &CmLytgridExecute}})
+        Commands.Add(name, [this, command] { command(S, U); });
     RegisterViewCommands();
     RegisterHelpCommands();
     RegisterCustomiseCommands();
