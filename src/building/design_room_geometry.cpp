@@ -39,14 +39,17 @@ struct Edges {
     Candidate Left, Right, Top, Bottom;
 };
 
+// A neighbour counts along an axis when it faces the room across the other axis, or lies beside it no
+// more than a wall and the merging distance away: rooms a wall apart line up their edges too.
 void OfferRoom(Edges& e, const RoomRect& r, const RoomRect& o, int m, int t) {
-    if (OverlapsBy(r.Bottom, r.Top, o.Bottom, o.Top, -m)) {
+    const std::int64_t reach = -(std::int64_t{m} + t);
+    if (OverlapsBy(r.Bottom, r.Top, o.Bottom, o.Top, reach)) {
         e.Left.Offer(r.Left, o.Right + t, m);
         e.Left.Offer(r.Left, o.Left, m);
         e.Right.Offer(r.Right, o.Left - t, m);
         e.Right.Offer(r.Right, o.Right, m);
     }
-    if (OverlapsBy(r.Left, r.Right, o.Left, o.Right, -m)) {
+    if (OverlapsBy(r.Left, r.Right, o.Left, o.Right, reach)) {
         e.Bottom.Offer(r.Bottom, o.Top + t, m);
         e.Bottom.Offer(r.Bottom, o.Bottom, m);
         e.Top.Offer(r.Top, o.Bottom - t, m);
@@ -84,8 +87,10 @@ struct Bound {
     bool Angled = false; // the nearest obstacle is an angled external wall
 };
 
-void Nearer(Bound& b, std::int64_t at, bool below, bool room, bool wall, bool angled) {
-    if (b.At && (below ? at <= *b.At : at >= *b.At)) return;
+// keepSmallest: the side beyond the point is the larger coordinate (right, up), where the nearest
+// obstacle is the smallest one.
+void Nearer(Bound& b, std::int64_t at, bool keepSmallest, bool room, bool wall, bool angled) {
+    if (b.At && (keepSmallest ? at >= *b.At : at <= *b.At)) return;
     b.At = at;
     b.Room = room, b.Wall = b.Wall || wall, b.Angled = angled;
 }

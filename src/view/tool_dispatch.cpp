@@ -76,7 +76,8 @@ void TMDIChild::LeftDown(Point px) {
         tool->Step = 0;
         return;
     }
-    if (IsRoomMode(tool->Mode) && !centrePick) {
+    // The room tool's steps come first: its rotate step shares its number with the centre-of-line pick.
+    if (IsRoomMode(tool->Mode)) {
         RoomPress(*dc, px);
         return;
     }
