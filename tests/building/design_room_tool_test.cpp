@@ -1,6 +1,7 @@
 #include "building/design_room_fixture.h"
 #include "building/design_room_geometry.h"
 
+#include "building/design_room_bounds.h"
 #include "model/drawing_file.h"
 
 namespace velmora::test {
@@ -47,6 +48,19 @@ TEST(AlignToRooms, WallFacesAreTargetsButWallsJustFinishedAreNot) {
     static_cast<TInwallobj&>(*f.S.DrawingObjects.At(room - 1)).Z1 = 0;
     EXPECT_EQ(AlignToRooms(f.S.DrawingObjects, ViewGround, room, f.Rect(room), 50, 100),
               (RoomRect{300, 5900, 3300, 2900}));
+}
+
+// No table of rooms limits a layout: the 25th room of a row is a target like the first.
+TEST(AlignToRooms, ManyRoomsAllCount) {
+    RoomFixture f;
+    for (int i = 0; i < 25; ++i)
+        f.Room(i * 1100, 3000, 1000, 3000);
+    const int moving = f.Room(25 * 1100 + 30, 2980, 1000, 3000);
+    EXPECT_EQ(AlignToRooms(f.S.DrawingObjects, ViewLayout, moving, f.Rect(moving), 50, 100),
+              (RoomRect{25 * 1100, 3000, 25 * 1100 + 1000, 0}));
+    const auto bounds = DesignRoomBounds(f.S);
+    EXPECT_EQ(bounds.Count, 26);
+    EXPECT_EQ(bounds.Right, 25 * 1100 + 30 + 1000);
 }
 
 TEST(AlignToBoundary, LinesUpWithTheOuterEdgesOfTheOthers) {
@@ -212,7 +226,10 @@ TEST(DesignRoomCommands, RefusedOnTheWrongViewOrWithoutRooms) {
     for (const Case& c : cases) {
         RoomFixture f(1, c.View);
         if (c.Rooms) f.Room(2000, 8000, 3000, 3000);
-        CmExpandroomExecute(f.S, f.Ui);
+        if (c.Message.rfind("SHRINK", 0) == 0)
+            CmShrinkdroomExecute(f.S, f.Ui);
+        else
+            CmExpandroomExecute(f.S, f.Ui);
         EXPECT_EQ(f.Ui.LastMessage(), c.Message);
         EXPECT_NE(f.Tool().Mode, 29001);
     }
