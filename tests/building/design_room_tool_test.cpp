@@ -340,3 +340,21 @@ TEST(DesignRoomTool, MaxRoomSizeRefusalSaysWhy) {
 
 } // namespace
 } // namespace velmora::test
+
+namespace velmora::test {
+namespace {
+
+TEST(DesignRoomCommands, LayoutGridTogglesOnLayoutViewsOnly) {
+    RoomFixture plan(1, ViewGround);
+    CmLytgridExecute(plan.S, plan.Ui);
+    EXPECT_EQ(plan.Ui.LastMessage(), "LAYOUT GRID\nYou must be in a LAYOUT VIEW to use this function");
+    EXPECT_EQ(plan.S.LayoutGridOn, 0);
+    RoomFixture layout;
+    CmLytgridExecute(layout.S, layout.Ui);
+    EXPECT_EQ(layout.S.LayoutGridOn, 1);
+    CmLytgridExecute(layout.S, layout.Ui);
+    EXPECT_EQ(layout.S.LayoutGridOn, 0);
+}
+
+} // namespace
+} // namespace velmora::test
