@@ -358,3 +358,79 @@ TEST(DesignRoomCommands, LayoutGridTogglesOnLayoutViewsOnly) {
 
 } // namespace
 } // namespace velmora::test
+
+namespace velmora::test {
+namespace {
+
+// A house of solid walls 300 thick, inner faces x 300..9700 and y 300..7700, on the ground floor.
+void AddHouse(RoomFixture& f) {
+    auto add = [&](Point a, Point b, Point fa, Point fb) {
+        auto w = std::make_unique<TExtwallobj>();
+        w->View = ViewGround, w->X1 = a.X, w->Y1 = a.Y, w->X2 = b.X, w->Y2 = b.Y;
+        w->Face1X1 = fa.X, w->Face1Y1 = fa.Y, w->Face1X2 = fb.X, w->Face1Y2 = fb.Y;
+        f.S.DrawingObjects.Append(std::move(w));
+    };
+    add({0, 8000}, {10000, 8000}, {300, 7700}, {9700, 7700});
+    add({10000, 8000}, {10000, 0}, {9700, 7700}, {9700, 300});
+    add({10000, 0}, {0, 0}, {9700, 300}, {300, 300});
+    add({0, 0}, {0, 8000}, {300, 300}, {300, 7700});
+}
+
+// The free area beside a room is measured, stored, and offered as the size of the next room.
+TEST(DesignRoomTool, MaxRoomSizeOffersARoomOfTheFreeArea) {
+    RoomFixture f(1, ViewGround);
+    AddHouse(f);
+    f.Room(300, 7700, 3000, 4000, "Bed");
+    CmMaxdroomExecute(f.S, f.Ui);
+    f.Ui.Queue(ScriptAnswer::ForDialog("room details", {"room name =Lounge", "OK"}));
+    f.Click(6000, 5000);
+    EXPECT_EQ(f.ReadCfg("MAX.CFG"), "6300 7400");
+    ASSERT_EQ(f.S.DrawingObjects.ObjectCount(), 6 + 4 + 2);
+    const TRoomobj& made = f.At(11);
+    EXPECT_EQ(made.RoomName(), "Lounge");
+    EXPECT_EQ(made.RoomWidth, 6300);
+    EXPECT_EQ(made.RoomLength, 7400);
+    EXPECT_EQ(f.Ui.Panel(0), "GUIDE: place cursor in room, move with Left Button down (align to Room), Right "
+                             "Button (align Boundary)");
+    EXPECT_TRUE(f.Ui.PendingAnswers().empty());
+}
+
+TEST(DesignRoomTool, MaxRoomSizeOutsideTheHouseIsRefused) {
+    RoomFixture f(1, ViewGround);
+    AddHouse(f);
+    f.Room(300, 7700, 3000, 4000, "Bed");
+    CmMaxdroomExecute(f.S, f.Ui);
+    f.Click(12000, 5000);
+    EXPECT_EQ(f.Ui.LastMessage(), "the click was probably outside the external walls");
+    EXPECT_EQ(f.S.DrawingObjects.ObjectCount(), 6 + 4 + 1);
+}
+
+} // namespace
+} // namespace velmora::test
+
+namespace velmora::test {
+namespace {
+
+TEST(DesignRoomDialogs, ImperialSizesAndThickness) {
+    DialogDescription p = TTRoomptnimp::Make(96);
+    EXPECT_EQ(p.Value(TTRoomptnimp::Inches), "4");
+    p.SetValue(TTRoomptnimp::Numerator, "1");
+    p.SetValue(TTRoomptnimp::Denominator, "2");
+    EXPECT_FALSE(p.Check(p, "O K"));
+    EXPECT_EQ(TTRoomptnimp::ThicknessOf(p), 4 * 24 + 12);
+    p.SetValue(TTRoomptnimp::Inches, "");
+    EXPECT_EQ(p.Check(p, "O K").value_or(""), "the input range is between 2 - 36 inches ");
+
+    DialogDescription d = TTRoomimpdlg::Make(24 * 120, 24 * 144, 2, 3);
+    EXPECT_EQ(d.Value(TTRoomimpdlg::WidthFeet), "10");
+    EXPECT_EQ(d.Value(TTRoomimpdlg::LengthFeet), "12");
+    EXPECT_FALSE(d.Check(d, "O K"));
+    d.SetValue(TTRoomimpdlg::WidthFeet, "0");
+    d.SetValue(TTRoomimpdlg::WidthInches, "7");
+    EXPECT_EQ(d.Check(d, "O K").value_or(""), "horizontal size input is incorrect\n8 inches - 98 ft.");
+    d.SetValue(TTRoomimpdlg::WidthInches, "12"); // inches run 0 to 11
+    EXPECT_TRUE(d.Check(d, "O K"));
+}
+
+} // namespace
+} // namespace velmora::test
