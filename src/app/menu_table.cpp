@@ -142,9 +142,9 @@ Menu DesignRoomsMenu() {
                 Item("MaxDesignRoomSize1", "Max Design Room Size", "CmMaxdroomExecute", Later),
                 Item("LayoutGrid1", "Layout Grid", "CmLytgridExecute", Later),
                 Separator(),
-                Item("FinishDesignRooms1", "FINISH Design Rooms", "CmLockdroomsExecute", Later),
-                Item("AlterFinishedRoom1", "ALTER Finished Room", "CmChangedroomsExecute", Later),
-                Item("MarkExternalWalls1", "Mark External Walls on Layout", "CmExtwallExecute", Later),
+                Item("FinishDesignRooms1", "FINISH Design Rooms", "CmLockdroomsExecute", Built),
+                Item("AlterFinishedRoom1", "ALTER Finished Room", "CmChangedroomsExecute", Built),
+                Item("MarkExternalWalls1", "Mark External Walls on Layout", "CmExtwallExecute", Built),
             }};
 }
 

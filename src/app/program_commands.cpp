@@ -1,7 +1,9 @@
 // The commands of the frame by handler name. Commands of menu items that are not built yet are not
 // registered: the menu table shows them disabled and RunCommand refuses them.
 #include "app/customise_commands.h"
+#include "building/finish_commands.h"
 #include "building/internal_wall_command.h"
+#include "building/layout_marking.h"
 #include "app/file_commands.h"
 #include "app/floor_area.h"
 #include "app/help_pages.h"
@@ -50,6 +52,9 @@ void Program::RegisterCommands() {
     Commands.Add("CmRndRectExecute", [this] { CmRndRectExecute(S, U); });
     Commands.Add("CmPolygonExecute", [this] { CmPolygonExecute(S, U); });
     Commands.Add("CmIntwallExecute", [this] { CmIntwallExecute(S, U, [this] { CmPlanExecute(*this); }); });
+    Commands.Add("CmExtwallExecute", [this] { CmExtwallExecute(S, U, Child.get()); });
+    Commands.Add("CmLockdroomsExecute", [this] { CmLockdroomsExecute(S, U, Child.get()); });
+    Commands.Add("CmChangedroomsExecute", [this] { CmChangedroomsExecute(S, U); });
     RegisterViewCommands();
     RegisterHelpCommands();
     RegisterCustomiseCommands();
