@@ -71,15 +71,18 @@ bool RunsBackOver(const CornerMark& e, const CornerMark& k) {
            std::llabs(std::int64_t{axis(e.Start)} - axis(k.End)) <= 2;
 }
 
+// The next mark starts where mark i ends and keeps its axis.
+void JoinNext(std::vector<CornerMark>& marks, std::size_t i) {
+    const CornerMark& k = marks[i];
+    CornerMark& next = marks[(i + 1) % marks.size()];
+    next.Start = k.End;
+    if (IsUpright(next.Bearing)) next.End.X = k.End.X;
+    if (IsLevel(next.Bearing)) next.End.Y = k.End.Y;
+}
+
 void Rejoin(std::vector<CornerMark>& marks) {
-    const std::size_t n = marks.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const CornerMark& k = marks[i];
-        CornerMark& next = marks[(i + 1) % n];
-        next.Start = k.End;
-        if (IsUpright(next.Bearing)) next.End.X = k.End.X;
-        if (IsLevel(next.Bearing)) next.End.Y = k.End.Y;
-    }
+    for (std::size_t i = 0; i < marks.size(); ++i)
+        JoinNext(marks, i);
 }
 
 // The outward normal (left of travel) of a quarter-turn bearing.
@@ -161,6 +164,10 @@ std::vector<RoomBox> LayoutRoomsOf(const TFlist& list, int view) {
 bool TrueMarks(std::vector<CornerMark>& marks, const std::vector<RoomBox>& rooms, int m, int p) {
     bool changed = false;
     for (std::size_t i = 0; i < marks.size(); ++i) {
+        // Once a mark was corrected, each mark starts where the one before it now ends before it is trued:
+        // measured from its old start, a mark running back over the same span would miss the corrected
+        // corner by the correction.
+        if (changed && i > 0) JoinNext(marks, i - 1);
         CornerMark& k = marks[i];
         if (!IsLevel(k.Bearing) && !IsUpright(k.Bearing)) continue;
         const Along a = RoomsAlong(k, rooms, m, p);
@@ -172,8 +179,8 @@ bool TrueMarks(std::vector<CornerMark>& marks, const std::vector<RoomBox>& rooms
             if (!RunsBackOver(marks[e], k)) continue;
             SetLength(marks[e], total);
         }
-        if (length != a.Total) changed = true;
         SetLength(k, total);
+        if (length != a.Total) changed = true;
     }
     if (changed) Rejoin(marks);
     return changed;

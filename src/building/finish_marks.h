@@ -28,7 +28,9 @@ std::vector<RoomBox> LayoutRoomsOf(const TFlist& list, int view);
 
 // Trues level and upright marks against the rooms along them (tolerance m, partition p): a mark within m of
 // the rooms' widths (or heights) plus the partitions between them takes that length, and so does an earlier
-// mark running back over the same span; then the chain is joined up again. True when a mark changed.
+// mark running back over the same span. A corrected mark's end is carried to the next mark's start at once
+// (so the marks after it are trued from the corrected corner), and the whole chain is joined up again at
+// the end. True when a mark changed.
 bool TrueMarks(std::vector<CornerMark>& marks, const std::vector<RoomBox>& rooms, int m, int p);
 
 // The marks moved outward (to the left of travel) by t, each end onto the crossing with its moved

@@ -156,7 +156,26 @@ struct Context {
     int Thickness;
     int Number;
     Colorref Pen;
+    const std::vector<Line>& Lines; // the wall lines as they were before this room's walls
 };
+
+// A corner square that the wall covering the neighbouring side left open: that wall's outer line ends at
+// the square's outer corner p, and no line yet runs from e (where this wall's first line would stop) to
+// p. Happens when the room was taken back and finished again after its neighbour: the first line then
+// closes the square as it did the first time.
+bool SquareLeftOpen(const std::vector<Line>& lines, Point e, Point p) {
+    const bool vertical = e.X == p.X;
+    const int lo = vertical ? std::min(e.Y, p.Y) : std::min(e.X, p.X);
+    const int hi = vertical ? std::max(e.Y, p.Y) : std::max(e.X, p.X);
+    bool waiting = false;
+    for (const Line& l : lines) {
+        if (l.Vertical == vertical && l.At == (vertical ? p.X : p.Y) && l.Lo <= lo && l.Hi >= hi) return false;
+        if (l.External) continue;
+        if (l.Vertical && l.At == p.X && (l.Lo == p.Y || l.Hi == p.Y)) waiting = true;
+        if (!l.Vertical && l.At == p.Y && (l.Lo == p.X || l.Hi == p.X)) waiting = true;
+    }
+    return waiting;
+}
 
 std::unique_ptr<TInwallobj> WallRecord(const Context& c, Point a1, Point a2, Point b1, Point b2, int bearing) {
     auto w = std::make_unique<TInwallobj>();
@@ -193,8 +212,14 @@ int MakeSide(const Context& c, Side side, const Edges& e, const std::array<SideS
     int made = 0;
     for (const Span& s : SpansOf(st[side], win[side], lo, hi, vertical)) {
         const int from = s.From, to = s.To;
-        const int firstFrom = s.AtLowCorner && OpenAt(st[lowSide], lowFirst) ? from - q : from;
-        const int firstTo = s.AtHighCorner && OpenAt(st[highSide], highFirst) ? to + q : to;
+        // The first line's own coordinate across the side.
+        const int across = side == Left ? e.L - q : side == Right ? e.R + q : side == Top ? e.Tp + q : e.B - q;
+        auto at = [&](int along) { return vertical ? Point{across, along} : Point{along, across}; };
+        auto reaches = [&](bool corner, SideState other, bool otherFirst, int end, int beyond) {
+            return corner && (OpenAt(other, otherFirst) || SquareLeftOpen(c.Lines, at(end), at(beyond)));
+        };
+        const int firstFrom = reaches(s.AtLowCorner, st[lowSide], lowFirst, from, from - q) ? from - q : from;
+        const int firstTo = reaches(s.AtHighCorner, st[highSide], highFirst, to, to + q) ? to + q : to;
         std::unique_ptr<TInwallobj> w;
         switch (side) {
         case Left:
@@ -299,7 +324,7 @@ FinishResult FinishRooms(AppState& s, Ui& ui, int roomsView, Colorref pen) {
         std::array<SideState, 4> st{};
         for (Side side : {Left, Bottom, Right, Top})
             st[side] = StateOf(win[side], side, e);
-        const Context c{s, q, room.Aux, pen};
+        const Context c{s, q, room.Aux, pen, lines};
         for (Side side : {Left, Bottom, Right, Top})
             result.Walls += MakeSide(c, side, e, st, win);
         AddLabels(c, room, e);
