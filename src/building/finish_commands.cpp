@@ -102,11 +102,11 @@ void CmChangedroomsExecute(AppState& s, Ui& ui) {
                    "from Design Rooms on menu bar");
 }
 
-bool TakeBackFinishedRoom(AppState& s, Ui& ui, int index) {
+int TakeBackFinishedRoom(AppState& s, Ui& ui, int index) {
     TFlist& list = s.DrawingObjects;
-    if (index < FloorRecordCount || index >= list.ObjectCount()) return false;
+    if (index < FloorRecordCount || index >= list.ObjectCount()) return -1;
     TObj* room = list.At(index);
-    if (room->Kind != 29500 || room->Class() != ObjClass::Room) return false;
+    if (room->Kind != 29500 || room->Class() != ObjClass::Room) return -1;
     room->Kind = 29001;
     const int number = room->Aux, view = room->View;
     // A partition made by this room that a neighbour's side stands against stays for the neighbour.
@@ -117,7 +117,9 @@ bool TakeBackFinishedRoom(AppState& s, Ui& ui, int index) {
     }
     list.RemoveFrom(FloorRecordCount, [&](const TObj& o) { return MadeForRoom(o, number, view); });
     WriteDrawing(s, ui, ModeWorking);
-    return true;
+    for (int i = FloorRecordCount; i < list.ObjectCount(); ++i)
+        if (list.At(i) == room) return i;
+    return -1;
 }
 
 } // namespace velmora

@@ -14,7 +14,7 @@ void CmChangedroomsExecute(AppState& state, Ui& ui);
 
 // The finished room at list index becomes a design room (29001) again; its own internal walls, labels and
 // dimension lines in its view go, except a wall another finished room still stands against, which passes
-// to that room. Saved. False when index holds no finished room.
-bool TakeBackFinishedRoom(AppState& state, Ui& ui, int index);
+// to that room. Saved. The room's list index afterwards, or -1 when index holds no finished room.
+int TakeBackFinishedRoom(AppState& state, Ui& ui, int index);
 
 } // namespace velmora

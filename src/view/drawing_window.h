@@ -177,6 +177,10 @@ private:
     void RightDown(Point px);
     void LeftUp(Point px);
     bool SwitchToDesignRoom(Canvas& dc, Point px);
+    // The room tool's press: its pick, and the refusals of a pick or a measurement.
+    void RoomPress(Canvas& dc, Point px);
+    // A room dropped: the drawing changed, the room's old and new places repainted.
+    void AfterRoomDrop();
     void CentrePick(Canvas& dc, Point px);
     bool PressIgnored() const;
     void LeftDownToTool(Canvas& dc, Point px);
@@ -209,6 +213,7 @@ private:
     void ToggleAngleMode();
     std::string LengthTitle() const;
     std::optional<int> SegmentLength(Key arrow);
+    void RoomArrow(Canvas& dc, Key arrow, Point cursor);
     bool EndsOnSheet(Key arrow, int length) const;
     void ArrowSegment(Canvas& dc, Key arrow, Point cursor);
     void FinishRun(Canvas& dc);

@@ -182,14 +182,14 @@ TEST(TakeBackFinishedRoom, RemovesOnlyWhatFinishingMadeForTheRoomInItsView) {
     text->Kind = 36, text->View = ViewFirst, text->Aux = 10001;
     f.S.DrawingObjects.Append(std::move(text));
     const int before = f.S.DrawingObjects.ObjectCount();
-    ASSERT_TRUE(TakeBackFinishedRoom(f.S, f.Ui, f.Index(29500, 10001)));
+    ASSERT_GE(TakeBackFinishedRoom(f.S, f.Ui, f.Index(29500, 10001)), 0);
     // Four walls, the name, two size texts and two dimension lines went.
     EXPECT_EQ(f.S.DrawingObjects.ObjectCount(), before - 9);
     EXPECT_EQ(f.OfKind(29001).size(), 1u);
     EXPECT_EQ(f.OfKind(100, 10001).size(), 1u);
     EXPECT_EQ(f.OfKind(36, 10001).size(), 1u);
     EXPECT_EQ(f.OfKind(36, 10001)[0]->View, ViewFirst);
-    EXPECT_FALSE(TakeBackFinishedRoom(f.S, f.Ui, f.Index(100, 10001))) << "not a finished room";
+    EXPECT_EQ(TakeBackFinishedRoom(f.S, f.Ui, f.Index(100, 10001)), -1) << "not a finished room";
 }
 
 TEST(TakeBackFinishedRoom, KeepsTheSharedWallForTheNeighbourAndFinishingAgainMakesTheSamePlan) {
@@ -206,7 +206,7 @@ TEST(TakeBackFinishedRoom, KeepsTheSharedWallForTheNeighbourAndFinishingAgainMak
     };
     const auto plan = sorted();
     ASSERT_EQ(plan.size(), 7u); // four for the first room, three more for the second
-    ASSERT_TRUE(TakeBackFinishedRoom(f.S, f.Ui, f.Index(29500, 10001)));
+    ASSERT_GE(TakeBackFinishedRoom(f.S, f.Ui, f.Index(29500, 10001)), 0);
     // The wall between the rooms stays, now the second room's.
     const std::vector<WallLines> shared = {
         Wall({13100, 14100}, {13100, 9900}, {13000, 14000}, {13000, 10000}, 1800)};
