@@ -98,8 +98,9 @@ void CmChangedroomsExecute(AppState& s, Ui& ui) {
     s.CurrentTool->Mode = 29001;
     s.CurrentTool->Step = 29001;
     ui.SetPanel(2, " Adjust Room");
-    ui.SetPanel(0, "GUIDE: Identify by clicking Left Btn in room to alter, move with Left Btn or use functions "
-                   "from Design Rooms on menu bar");
+    ui.SetPanel(0,
+                "GUIDE: Identify by clicking Left Btn in room to alter, move with Left Btn or use functions "
+                "from Design Rooms on menu bar");
 }
 
 int TakeBackFinishedRoom(AppState& s, Ui& ui, int index) {

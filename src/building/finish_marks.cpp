@@ -34,7 +34,8 @@ Along RoomsAlong(const CornerMark& k, const std::vector<RoomBox>& rooms, int m, 
     for (const RoomBox& r : rooms) {
         const std::int64_t nearA = level ? r.Top : r.Left, nearB = level ? r.Bottom : r.Right;
         if (std::llabs(nearA - at) >= m && std::llabs(nearB - at) >= m) continue;
-        const bool inside = level ? (r.Left > lo - m && r.Right < hi + m) : (r.Top < hi + m && r.Bottom > lo - m);
+        const bool inside =
+            level ? (r.Left > lo - m && r.Right < hi + m) : (r.Top < hi + m && r.Bottom > lo - m);
         if (!inside) continue;
         ++a.Count;
         a.Total += level ? r.Width : r.Length;

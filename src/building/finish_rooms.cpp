@@ -25,7 +25,7 @@ struct Edges {
 
 // The nearest wall line on one side of the room, with the extent along the side of the line that faces it.
 struct Winner {
-    int At = 0;        // its x (left, right) or y (top, bottom)
+    int At = 0;         // its x (left, right) or y (top, bottom)
     int Lo = 0, Hi = 0; // its extent along the side
     int Distance = -1;
 };
@@ -121,7 +121,7 @@ bool OpenAt(SideState s, bool firstEnd) {
 }
 
 struct Span {
-    int From, To;             // along the side, low to high
+    int From, To;                   // along the side, low to high
     bool AtLowCorner, AtHighCorner; // the span starts (ends) at the room's corner
 };
 
@@ -169,7 +169,8 @@ bool SquareLeftOpen(const std::vector<Line>& lines, Point e, Point p) {
     const int hi = vertical ? std::max(e.Y, p.Y) : std::max(e.X, p.X);
     bool waiting = false;
     for (const Line& l : lines) {
-        if (l.Vertical == vertical && l.At == (vertical ? p.X : p.Y) && l.Lo <= lo && l.Hi >= hi) return false;
+        if (l.Vertical == vertical && l.At == (vertical ? p.X : p.Y) && l.Lo <= lo && l.Hi >= hi)
+            return false;
         if (l.External) continue;
         if (l.Vertical && l.At == p.X && (l.Lo == p.Y || l.Hi == p.Y)) waiting = true;
         if (!l.Vertical && l.At == p.Y && (l.Lo == p.X || l.Hi == p.X)) waiting = true;
@@ -177,7 +178,8 @@ bool SquareLeftOpen(const std::vector<Line>& lines, Point e, Point p) {
     return waiting;
 }
 
-std::unique_ptr<TInwallobj> WallRecord(const Context& c, Point a1, Point a2, Point b1, Point b2, int bearing) {
+std::unique_ptr<TInwallobj> WallRecord(const Context& c, Point a1, Point a2, Point b1, Point b2,
+                                       int bearing) {
     auto w = std::make_unique<TInwallobj>();
     w->View = c.S.CurrentView;
     w->Highlight = w->Aux = c.Number;
@@ -204,16 +206,27 @@ int MakeSide(const Context& c, Side side, const Edges& e, const std::array<SideS
     Side lowSide, highSide;
     bool lowFirst, highFirst;
     switch (side) {
-    case Left: lowSide = Bottom, lowFirst = true, highSide = Top, highFirst = true; break;
-    case Right: lowSide = Bottom, lowFirst = false, highSide = Top, highFirst = false; break;
-    case Top: lowSide = Left, lowFirst = true, highSide = Right, highFirst = true; break;
-    default: lowSide = Left, lowFirst = false, highSide = Right, highFirst = false; break;
+    case Left:
+        lowSide = Bottom, lowFirst = true, highSide = Top, highFirst = true;
+        break;
+    case Right:
+        lowSide = Bottom, lowFirst = false, highSide = Top, highFirst = false;
+        break;
+    case Top:
+        lowSide = Left, lowFirst = true, highSide = Right, highFirst = true;
+        break;
+    default:
+        lowSide = Left, lowFirst = false, highSide = Right, highFirst = false;
+        break;
     }
     int made = 0;
     for (const Span& s : SpansOf(st[side], win[side], lo, hi, vertical)) {
         const int from = s.From, to = s.To;
         // The first line's own coordinate across the side.
-        const int across = side == Left ? e.L - q : side == Right ? e.R + q : side == Top ? e.Tp + q : e.B - q;
+        const int across = side == Left    ? e.L - q
+                           : side == Right ? e.R + q
+                           : side == Top   ? e.Tp + q
+                                           : e.B - q;
         auto at = [&](int along) { return vertical ? Point{across, along} : Point{along, across}; };
         auto reaches = [&](bool corner, SideState other, bool otherFirst, int end, int beyond) {
             return corner && (OpenAt(other, otherFirst) || SquareLeftOpen(c.Lines, at(end), at(beyond)));

@@ -36,9 +36,8 @@ int MakeWallsFromMarks(AppState& s, Ui& ui, TExtwallobjtool& tool) {
         tool.SetInnerSide(InnerSideOf(line.Bearing));
         if (tool.MakeWall() >= 0) ++made;
     }
-    s.DrawingObjects.RemoveFrom(FloorRecordCount, [](const TObj& o) {
-        return o.View == ViewLayoutMarking && o.Kind == 11;
-    });
+    s.DrawingObjects.RemoveFrom(FloorRecordCount,
+                                [](const TObj& o) { return o.View == ViewLayoutMarking && o.Kind == 11; });
     WriteDrawing(s, ui, ModeWorking);
     return made;
 }

@@ -51,7 +51,8 @@ void CmExtwallExecute(AppState& s, Ui& ui, TMDIChild* window) {
     if (s.DrawingReady != 2) return;
     s.LastCommand = 260;
     if (s.CurrentView != ViewLayout && s.CurrentView != ViewLayoutMarking) {
-        ui.Message("", "You must be in a LAYOUT VIEW to use this function, to mark the external wall corners");
+        ui.Message("",
+                   "You must be in a LAYOUT VIEW to use this function, to mark the external wall corners");
         return;
     }
     if (ObjectsToErase(s.DrawingObjects) > 0 &&

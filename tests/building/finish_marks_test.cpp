@@ -33,7 +33,8 @@ TEST(TrueMarks, AMarkNearTheRoomsAlongItTakesTheirSizeAndTheChainStaysClosed) {
     // 6100, the rooms' widths and the partition between them.
     auto marks = Chain({{10000, 14000}, {16090, 14000}, {16090, 10000}, {10000, 10000}});
     EXPECT_TRUE(TrueMarks(marks, TwoRooms, 25, 100));
-    const std::vector<CornerMark> want = Chain({{10000, 14000}, {16100, 14000}, {16100, 10000}, {10000, 10000}});
+    const std::vector<CornerMark> want =
+        Chain({{10000, 14000}, {16100, 14000}, {16100, 10000}, {10000, 10000}});
     for (std::size_t i = 0; i < want.size(); ++i) {
         EXPECT_EQ(marks[i].Start, want[i].Start) << "mark " << i;
         EXPECT_EQ(marks[i].End, want[i].End) << "mark " << i;
@@ -69,9 +70,11 @@ TEST(TrueMarks, TakesEveryRoomAlongAMarkHoweverManyThereAre) {
 
 TEST(OuterLines, QuarterTurnMarksMoveOutwardByTheThicknessAndMeetAtTheCorners) {
     // An L-shaped outline: convex corners move out diagonally, the concave one too (to the outer side).
-    const auto marks = Chain({{1000, 9000}, {9000, 9000}, {9000, 5000}, {5000, 5000}, {5000, 1000}, {1000, 1000}});
+    const auto marks =
+        Chain({{1000, 9000}, {9000, 9000}, {9000, 5000}, {5000, 5000}, {5000, 1000}, {1000, 1000}});
     const auto out = OuterLines(marks, 240);
-    const std::vector<Point> corners = {{760, 9240}, {9240, 9240}, {9240, 4760}, {5240, 4760}, {5240, 760}, {760, 760}};
+    const std::vector<Point> corners = {{760, 9240},  {9240, 9240}, {9240, 4760},
+                                        {5240, 4760}, {5240, 760},  {760, 760}};
     for (std::size_t i = 0; i < out.size(); ++i) {
         EXPECT_EQ(out[i].Start, corners[i]) << "mark " << i;
         EXPECT_EQ(out[i].End, corners[(i + 1) % corners.size()]) << "mark " << i;
@@ -108,7 +111,8 @@ TEST(OuterLines, AMarkThatDoublesBackAtAnAngledCornerLeavesThatEndWhereItWasMark
 }
 
 TEST(InnerSideOf, ClockwiseLinesHaveTheHouseOnTheirRight) {
-    const std::pair<int, int> cases[] = {{900, 1}, {1800, 2}, {2700, 3}, {0, 4}, {3600, 4}, {450, 1}, {3150, 3}};
+    const std::pair<int, int> cases[] = {{900, 1},  {1800, 2}, {2700, 3}, {0, 4},
+                                         {3600, 4}, {450, 1},  {3150, 3}};
     for (const auto& [bearing, side] : cases)
         EXPECT_EQ(InnerSideOf(bearing), side) << bearing;
 }

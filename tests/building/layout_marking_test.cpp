@@ -53,7 +53,8 @@ TEST(MarkExternalWalls, NoToTheEraseQuestionOrACancelledWallTypeChangesNothing) 
 TEST(MarkExternalWalls, YesErasesThePlansAndStartsTheMarkingOnViewFortyFive) {
     MarkingFixture f;
     // The first room's top-left corner, as the window loaded it.
-    const Point corner{f.S.DrawingObjects.At(FloorRecordCount)->X1, f.S.DrawingObjects.At(FloorRecordCount)->Y1};
+    const Point corner{f.S.DrawingObjects.At(FloorRecordCount)->X1,
+                       f.S.DrawingObjects.At(FloorRecordCount)->Y1};
     f.Ui.Queue(ScriptAnswer::ForMessage(MessageReply::Yes));
     f.Ui.Queue(ScriptAnswer::ForDialog("external wall type", {"walling 4\" or 100 mm", "OK"}));
     f.Run();

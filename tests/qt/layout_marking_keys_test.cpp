@@ -67,8 +67,8 @@ protected:
     void TearDown() override { Form.Attach(nullptr); }
 
     void MoveTo(QPoint at) {
-        QMouseEvent e(QEvent::MouseMove, QPointF(at), Area->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
-                      Qt::NoModifier);
+        QMouseEvent e(QEvent::MouseMove, QPointF(at), Area->mapToGlobal(QPointF(at)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(Area, &e);
     }
     int CountOf(int kind, int view) const {
