@@ -9,7 +9,9 @@
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "building/design_room_commands.h"
+#include "building/finish_commands.h"
 #include "building/internal_wall_command.h"
+#include "building/layout_marking.h"
 #include "output/output_commands.h"
 #include "tools/line_commands.h"
 #include "tools/line_label.h"
@@ -51,6 +53,9 @@ void Program::RegisterCommands() {
     Commands.Add("CmRndRectExecute", [this] { CmRndRectExecute(S, U); });
     Commands.Add("CmPolygonExecute", [this] { CmPolygonExecute(S, U); });
     Commands.Add("CmIntwallExecute", [this] { CmIntwallExecute(S, U, [this] { CmPlanExecute(*this); }); });
+    Commands.Add("CmExtwallExecute", [this] { CmExtwallExecute(S, U, Child.get()); });
+    Commands.Add("CmLockdroomsExecute", [this] { CmLockdroomsExecute(S, U, Child.get()); });
+    Commands.Add("CmChangedroomsExecute", [this] { CmChangedroomsExecute(S, U); });
     for (const auto& [name, command] : {std::pair{"CmDroomExecute", &CmDroomExecute},
                                         {"CmExpandroomExecute", &CmExpandroomExecute},
                                         {"CmShrinkdroomExecute", &CmShrinkdroomExecute},

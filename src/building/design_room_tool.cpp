@@ -5,6 +5,7 @@
 #include "app/undo_store.h"
 #include "building/design_room_bounds.h"
 #include "building/design_room_commands.h"
+#include "building/finish_commands.h"
 #include "model/drawing_objects.h"
 #include "view/drawing_window.h"
 #include "view/units.h"
@@ -103,6 +104,16 @@ void TDRoomobjtool::DrawBand(Canvas& dc) const {
 }
 
 void TDRoomobjtool::LeftDown(Canvas& dc, Size, int px, int py) {
+    if (Step == RoomStepAlter) {
+        const Point p = WorldAt(dc, px, py);
+        PickX = p.X, PickY = p.Y;
+        const auto hit = RoomAt(S.DrawingObjects, S.CurrentView, p.X, p.Y, true);
+        if (!hit) return;
+        Operation(*hit);
+        // The click goes on as a drag of the room taken back.
+        if (RoomFound) StartDrag(dc);
+        return;
+    }
     if (Step == RoomStepMaxSize) {
         const Point p = WorldAt(dc, px, py);
         MeasureAt(p.X, p.Y);
@@ -129,6 +140,15 @@ void TDRoomobjtool::LeftDown(Canvas& dc, Size, int px, int py) {
         if (Step < RoomStepDrag) StartDrag(dc);
         return;
     }
+}
+
+void TDRoomobjtool::Operation(int code) {
+    const int index = TakeBackFinishedRoom(S, U, code);
+    RoomFound = HitFound = index >= 0;
+    RoomHit = RoomFound ? index : NothingHit;
+    if (!RoomFound) return;
+    Step = 0;
+    PartitionThickness = StoredPartition(S, S.CurrentView);
 }
 
 void TDRoomobjtool::RightDown(Canvas& dc, Size, int px, int py) {

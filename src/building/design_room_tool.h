@@ -26,6 +26,7 @@ enum : int {
     RoomStepMoveTyped = 55, // picked with the left button: the arrow asks a distance
     RoomStepMoveFine = 65,  // picked with the right button: each arrow moves one step
     RoomStepMaxSize = 1000,
+    RoomStepAlter = 29001, // ALTER Finished Room: a click takes a finished room back
     RoomStepRefused = 10001,   // the free-area measurement was refused (outside the walls)
     RoomStepAngled = 10002,    // ... a measuring wall was angled
     RoomStepInside = 10003,    // ... the click was inside a room or on a wall
@@ -49,6 +50,9 @@ public:
     // Makes a new room x wide and y long from Details at the parking place inside the visible area's
     // lower-left corner; MadeIndex is its list index.
     void Adjust(int amount, int x, int y) override;
+    // ALTER Finished Room: the finished room at list index code becomes a design room again, with what
+    // finishing made for it removed; RoomHit follows it to its new index, Step 0.
+    void Operation(int code) override;
 
     // The list index of the picked room; RoomFound says whether the last pick found one.
     int RoomHit = NothingHit;

@@ -221,6 +221,9 @@ private:
     void RunGuide();
     bool RunClosed() const;
     void FinishBase(Canvas& dc);
+    // The closed marks of the layout become the ground floor: external walls, their dimensions, the rooms'
+    // internal walls and labels, the title and the floor area.
+    void FinishLayout(Canvas& dc);
     void NextTextLine();
 
     // The polygon tool's keys: a corner or the close, then its status line, or the pick tool once the

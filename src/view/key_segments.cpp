@@ -329,6 +329,10 @@ bool TMDIChild::RunClosed() const {
 
 // A closed run finishes the base: the automatic dimensions of the view, then the pick tool.
 void TMDIChild::FinishBase(Canvas& dc) {
+    if (Tool()->Mode == ModeConstruction && S.CurrentView == ViewLayoutMarking) {
+        FinishLayout(dc);
+        return;
+    }
     const bool walls = Tool()->Mode == ModeExtWall;
     Tool()->Marked = 0;
     // A floor of walls is centred on the sheet and measured before it is dimensioned and titled.
