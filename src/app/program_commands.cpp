@@ -2,6 +2,7 @@
 // registered: the menu table shows them disabled and RunCommand refuses them.
 #include "app/customise_commands.h"
 #include "building/internal_wall_command.h"
+#include "building/opening_commands.h"
 #include "app/file_commands.h"
 #include "app/floor_area.h"
 #include "app/help_pages.h"
@@ -50,6 +51,9 @@ void Program::RegisterCommands() {
     Commands.Add("CmRndRectExecute", [this] { CmRndRectExecute(S, U); });
     Commands.Add("CmPolygonExecute", [this] { CmPolygonExecute(S, U); });
     Commands.Add("CmIntwallExecute", [this] { CmIntwallExecute(S, U, [this] { CmPlanExecute(*this); }); });
+    Commands.Add("CmWindowExecute", [this] { CmWindowExecute(S, U, [this] { CmPlanExecute(*this); }); });
+    Commands.Add("CmDoorsExecute", [this] { CmDoorsExecute(S, U, [this] { CmPlanExecute(*this); }); });
+    Commands.Add("CmDefdoorsExecute", [this] { CmDefdoorsExecute(S, U); });
     RegisterViewCommands();
     RegisterHelpCommands();
     RegisterCustomiseCommands();

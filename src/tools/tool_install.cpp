@@ -2,6 +2,7 @@
 
 #include "building/external_wall_tool.h"
 #include "building/internal_wall_tool.h"
+#include "building/opening_tool.h"
 #include "tools/arc_tool.h"
 #include "tools/circle_tool.h"
 #include "tools/drawing_tool.h"
@@ -22,7 +23,6 @@ bool IsPendingKind(int kind) {
     case 14:
     case 78:
     case 15:
-    case 200:
     case 29000:
     case 29001:
         return true;
@@ -50,6 +50,12 @@ std::unique_ptr<TDrawingtool> MakeDraftingTool(AppState& state, Ui& ui, int kind
         return std::make_unique<TExtwallobjtool>(state, ui);
     case ModeInWall:
         return std::make_unique<TInwallobjtool>(state, ui);
+    case ModeOpening:
+    case ModeWindowDoor: {
+        auto opening = std::make_unique<TWindowobjtool>(state, ui);
+        opening->Mode = kind;
+        return opening;
+    }
     default:
         return nullptr;
     }
