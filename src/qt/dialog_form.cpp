@@ -5,11 +5,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFile>
-#include <QIcon>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
