@@ -74,9 +74,9 @@ constexpr SettingsFile kCatalogue[] = {
     {"CUST.CFG", "%d %d %d", K::Line, U::Metric, "CUSTIMP.CFG"},
     {"CUSTIMP.CFG", "%d %d %d", K::Line, U::Imperial, "CUST.CFG"},
     {"INTERN.CFG", "%d %d %lf %lf"},
-    // Twenty-two numbers, the eleventh the length of the text that ends the line after one blank.
+    // Twenty-two numbers, the eleventh the length of the text that ends the line.
     {"DOOR.CFG",
-     "%d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %ld %ld %ld %ld %ld %ld %ld %s",
+     "%d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %ld %ld %ld %ld %ld %ld %ld%s",
      K::Line,
      U::Any,
      {},

@@ -92,12 +92,26 @@ bool WriteWindowSettings(const std::filesystem::path& home, const WindowSettings
 }
 
 std::optional<DoorSettings> ParseDoorSettings(std::string_view line) {
+    const auto cr = line.find_first_of("\r\n");
+    if (cr != std::string_view::npos) line = line.substr(0, cr);
     std::string_view rest;
-    const auto v = LeadingInts(line, DoorSettings::Count, rest);
+    const auto v = LeadingInts(line, DoorSettings::Count - 1, rest);
     if (!v) return std::nullopt;
     DoorSettings d;
     std::copy(v->begin(), v->end(), d.N.begin());
-    d.Text = TrailingText(rest, d.At(11), DoorSettings::MaxText);
+    // The text follows the last number directly: its length, the eleventh number, tells them apart, held
+    // to the field's size and to what the line holds after at least one digit.
+    while (!rest.empty() && rest.front() == ' ')
+        rest.remove_prefix(1);
+    const std::size_t room = rest.empty() ? 0 : rest.size() - 1;
+    const std::size_t n =
+        std::min({static_cast<std::size_t>(std::max(d.At(11), 0)), room, DoorSettings::MaxText});
+    std::string_view number = rest.substr(0, rest.size() - n);
+    int last = 0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), last);
+    if (ec != std::errc{} || end != number.data() + number.size()) return std::nullopt;
+    d.At(22) = last;
+    d.Text = BoundedString(rest.substr(rest.size() - n), DoorSettings::MaxText);
     d.At(11) = static_cast<int>(d.Text.size());
     return d;
 }
@@ -109,7 +123,7 @@ std::string FormatDoorSettings(const DoorSettings& d) {
     std::ostringstream o;
     for (std::size_t i = 0; i < DoorSettings::Count; ++i)
         o << (i ? " " : "") << out.N[i];
-    o << ' ' << out.Text;
+    o << out.Text;
     return o.str();
 }
 

@@ -27,8 +27,8 @@ std::string FormatWindowSettings(const WindowSettings& w);
 WindowSettings ReadWindowSettings(const std::filesystem::path& home);
 bool WriteWindowSettings(const std::filesystem::path& home, const WindowSettings& w, std::string& error);
 
-// DOOR.CFG: one format for writer and reader, 22 numbers and then, after one blank, the text whose length
-// is number 11. Positions (1-based) the tools use: 1 door type, 3 total width, 4 unit value, 5 single door
+// DOOR.CFG: one format for writer and reader, the catalogue's: 22 numbers and then, straight after the
+// last, the text whose length is number 11. Positions (1-based) the tools use: 1 door type, 3 total width, 4 unit value, 5 single door
 // width, 6 number of doors, 7 door side, 9 frame position; the others are carried unchanged.
 struct DoorSettings {
     static constexpr std::size_t Count = 22;

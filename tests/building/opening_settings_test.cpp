@@ -14,8 +14,8 @@ TEST(DoorSettingsTest, WrittenLineReadsBackWithAll22NumbersAndTheText) {
         d.At(i) = i * 10;
     d.Text = "front door";
     const std::string line = FormatDoorSettings(d);
-    // 22 numbers, the eleventh the text's length, and one blank before the text.
-    EXPECT_EQ(line.substr(line.size() - 11), " front door");
+    // 22 numbers, the eleventh the text's length, and the text straight after the last one.
+    EXPECT_EQ(line.substr(line.size() - 13), "220front door");
     const auto back = ParseDoorSettings(line);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->At(22), 220);
@@ -29,12 +29,12 @@ TEST(DoorSettingsTest, StoredLengthsAreHeldToTheLineAndTheField) {
         const char* Text;
     } cases[] = {
         // A length far beyond the line: only what the line holds.
-        {"11 0 820 1 820 1 0 0 3 0 9999 0 0 0 0 0 0 0 0 0 0 0 abc", "abc"},
-        // A negative length reads no text.
-        {"11 0 820 1 820 1 0 0 3 0 -5 0 0 0 0 0 0 0 0 0 0 0 abc", ""},
+        {"11 0 820 1 820 1 0 0 3 0 9999 0 0 0 0 0 0 0 0 0 0 0", ""},
+        // A text that begins with a digit is told apart from the last number by its length.
+        {"11 0 820 1 820 1 0 0 3 0 5 0 0 0 0 0 0 0 0 0 0 09Door", "9Door"},
         // Longer than the field: cut to 31 characters.
-        {"11 0 820 1 820 1 0 0 3 0 40 0 0 0 0 0 0 0 0 0 0 0 0123456789012345678901234567890123456789",
-         "0123456789012345678901234567890"},
+        {"11 0 820 1 820 1 0 0 3 0 31 0 0 0 0 0 0 0 0 0 0 7abcdefghijklmnopqrstuvwxyzABCDE",
+         "abcdefghijklmnopqrstuvwxyzABCDE"},
         // The old line with no text at all.
         {"11 0 820 1 820 1 0 0 3 0 0 0 0 0 0 0 0 0 0 0 0 0", ""},
     };
@@ -46,8 +46,8 @@ TEST(DoorSettingsTest, StoredLengthsAreHeldToTheLineAndTheField) {
     }
 }
 
-TEST(DoorSettingsTest, ALineOfTwentyOneNumbersIsRefused) {
-    EXPECT_FALSE(ParseDoorSettings("11 0 820 1 820 1 0 0 3 0 0 0 0 0 0 0 0 0 0 0 0"));
+TEST(DoorSettingsTest, ALineOfTwentyNumbersIsRefused) {
+    EXPECT_FALSE(ParseDoorSettings("11 0 820 1 820 1 0 0 3 0 0 0 0 0 0 0 0 0 0 0"));
 }
 
 TEST(WindowSettingsTest, FontNameLengthIsBounded) {

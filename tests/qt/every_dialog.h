@@ -4,6 +4,9 @@
 #include "app/help_pages.h"
 #include "dialogs/customise_dialogs.h"
 #include "dialogs/display_mode_dialog.h"
+#include "dialogs/door_defaults_dialog.h"
+#include "dialogs/door_detail_dialogs.h"
+#include "dialogs/door_type_dialog.h"
 #include "dialogs/feet_dialog.h"
 #include "dialogs/floor_area_dialog.h"
 #include "dialogs/floor_change_dialog.h"
@@ -15,6 +18,7 @@
 #include "dialogs/save_screen_dialog.h"
 #include "dialogs/scale_dialogs.h"
 #include "dialogs/titles_dialog.h"
+#include "dialogs/window_dialog.h"
 
 #include <functional>
 #include <vector>
@@ -58,6 +62,14 @@ inline std::vector<NamedDialog> EveryDialog() {
              return TTTitledlg::Make({"a", "b", "c", "d", "e", "f"});
          }},
         {"about", [] { return AboutDialog(); }},
+        {"window", [] { return TTWindlg::Make(WindowSettings{}, 1); }},
+        {"doors", [] { return TTExdoordlg::Make(11, 820, 1, 1); }},
+        {"door plan", [] { return TTDoorplandlg::Make(5); }},
+        {"door frame", [] { return TTEntrydlg::Make(2400, 3, 16, 820, 2, 1); }},
+        {"folding doors", [] { return TTFoldingdlg::Make(0); }},
+        {"sliding door", [] { return TTSdoordlg::Make(1); }},
+        {"wardrobe doors", [] { return TTRobedlg::Make(1400, 1); }},
+        {"door defaults", [] { return TTDefdoorsdlg::Make(DoorSizes{}, SwingSettings{}); }},
     };
 }
 
