@@ -1,7 +1,8 @@
 // The drawing window's input at drawing sizes users reach: a mouse move with a live rubber band, the hit
-// test of an edit click, and one keyboard segment end to end (its undo snapshot, the commit, the save of the
-// whole drawing and the repaint of the changed box), on a generated ground floor of 10,000 and 100,000
-// objects, through the window's own handlers on the backing image the window and headless runs draw on.
+// test of an edit click, a window set into a wall, and one keyboard segment end to end (its undo snapshot,
+// the commit, the save of the whole drawing and the repaint of the changed box), on a generated ground floor
+// of 10,000 and 100,000 objects, through the window's own handlers on the backing image the window and
+// headless runs draw on.
 //
 //   build/bench/velmora_input_bench
 //   build/bench/velmora_input_bench --benchmark_filter=/100000 --benchmark_repetitions=5
@@ -15,6 +16,10 @@
 #include "app/drawing_store.h"
 #include "app/program.h"
 #include "app/undo_store.h"
+#include "building/opening_commands.h"
+#include "building/opening_parts.h"
+#include "building/opening_tool.h"
+#include "building/opening_wall_hit.h"
 #include "model/drawing_objects.h"
 #include "platform/scripted_ui.h"
 #include "qt/backing_image.h"
@@ -31,6 +36,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -168,6 +174,103 @@ void ExternalWallByArrow(benchmark::State& state) {
     state.counters["objects"] = static_cast<double>(state.range(0));
 }
 
+// The client pixel of a world point under the scene's view: logical units from the view origin at the
+// bottom-left corner, ZoomFactor logical units a pixel, y down.
+Point PixelOf(const Scene& scene, Point world) {
+    const AppState& s = scene.S;
+    const double lx = double(world.X) / s.UnitsPerLogical - s.ViewOrgX;
+    const double ly = double(world.Y) / s.UnitsPerLogical - s.ViewOrgY;
+    return {static_cast<int>(lx / s.ZoomFactor), ClientHeight - static_cast<int>(ly / s.ZoomFactor)};
+}
+
+// A pixel inside the first external wall on screen that takes a window of 900 there.
+std::optional<Point> WallPixel(const Scene& scene, Ui& ui) {
+    OpeningChoice window;
+    window.OpeningWidth = 900;
+    for (const auto& obj : scene.S.DrawingObjects) {
+        if (obj->Kind != 100 || obj->View != ViewGround) continue;
+        const auto& w = static_cast<const TExtwallobj&>(*obj);
+        if (w.X1 != w.X2 && w.Y1 != w.Y2) continue;
+        const Point px = PixelOf(scene, {(w.X1 + w.X2) / 2, (w.Y1 + w.Y2) / 2});
+        for (const Point d : {Point{0, 1}, Point{0, -1}, Point{1, 0}, Point{-1, 0}}) {
+            const Point p{px.X + d.X, px.Y + d.Y};
+            if (p.X < 0 || p.Y < 0 || p.X >= ClientWidth || p.Y >= ClientHeight) continue;
+            ui.SetCursorPos(p);
+            return p;
+        }
+    }
+    return std::nullopt;
+}
+
+// One window set into an external wall, end to end: Enter, the wall search through the drawing, the undo
+// snapshot, the mask, glass and label built and painted, the save of the whole drawing and the repaint of
+// the changed box. The window's objects are taken out again untimed, so the drawing stays at its size.
+void OpeningOnWall(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    scene.Ui.Queue(ScriptAnswer::ForDialog("window", {"window width=900", "window height=1200", "OK"}));
+    CmWindowExecute(scene.S, scene.Ui, {});
+    auto* tool = dynamic_cast<TWindowobjtool*>(scene.S.CurrentTool.get());
+    const auto pixel = WallPixel(scene, scene.Ui);
+    if (!tool || !pixel) {
+        state.SkipWithError("no wall on screen");
+        return;
+    }
+    std::optional<Point> accepted;
+    for (int dx = -3; dx <= 3 && !accepted; ++dx) {
+        for (int dy = -3; dy <= 3 && !accepted; ++dy) {
+            const int before = scene.S.DrawingObjects.ObjectCount();
+            scene.Ui.SetCursorPos({pixel->X + dx, pixel->Y + dy});
+            scene.Window->OnKeyDown(KeyEvent{Key::Enter});
+            if (tool->Placed) accepted = Point{pixel->X + dx, pixel->Y + dy};
+            while (scene.S.DrawingObjects.ObjectCount() > before)
+                scene.S.DrawingObjects.RemoveAt(scene.S.DrawingObjects.ObjectCount() - 1);
+        }
+    }
+    if (!accepted) {
+        state.SkipWithError("no wall took the window");
+        return;
+    }
+    for (auto _ : state) {
+        const int before = scene.S.DrawingObjects.ObjectCount();
+        scene.Ui.SetCursorPos(*accepted);
+        scene.Window->OnKeyDown(KeyEvent{Key::Enter});
+        scene.Ui.Idle();
+        state.PauseTiming();
+        if (!tool->Placed) state.SkipWithError("the window was refused");
+        while (scene.S.DrawingObjects.ObjectCount() > before)
+            scene.S.DrawingObjects.RemoveAt(scene.S.DrawingObjects.ObjectCount() - 1);
+        state.ResumeTiming();
+    }
+    ReturnToPickTool(scene.S, scene.Ui);
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
+// The opening's own work at the same point, without the two whole-drawing writes: the search through the
+// drawing for the wall and the objects built on it.
+void OpeningSearchAndBuild(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    OpeningChoice window;
+    window.OpeningWidth = 900;
+    // The last external wall of the ground floor, so the search looks through nearly the whole list.
+    const TExtwallobj* wall = nullptr;
+    for (const auto& obj : scene.S.DrawingObjects)
+        if (obj->Kind == 100 && obj->View == ViewGround && (obj->X1 == obj->X2 || obj->Y1 == obj->Y2))
+            wall = static_cast<const TExtwallobj*>(obj.get());
+    if (!wall) {
+        state.SkipWithError("no axis wall");
+        return;
+    }
+    const Point mid{(wall->X1 + wall->X2) / 2, (wall->Y1 + wall->Y2) / 2};
+    const OpeningFrame frame({wall->X1, wall->Y1}, {wall->X2, wall->Y2}, mid);
+    const Point p = frame.ToWorld(0, 1);
+    for (auto _ : state) {
+        const auto hit = FindOpeningWall(scene.S.DrawingObjects, ViewGround, p, window);
+        if (!hit) state.SkipWithError("the wall did not take the window");
+        if (hit) benchmark::DoNotOptimize(BuildOpening(window, OpeningStyle{}, *hit, 1));
+    }
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
 // The two whole-drawing writes a keyboard segment makes, on their own: the undo snapshot and the save.
 void SegmentSnapshot(benchmark::State& state) {
     Scene& scene = SceneOf(static_cast<int>(state.range(0)));
@@ -187,6 +290,8 @@ BENCHMARK(RubberBandMove)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond
 BENCHMARK(EditClickHitTest)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(KeyboardSegment)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ExternalWallByArrow)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OpeningOnWall)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OpeningSearchAndBuild)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SegmentSnapshot)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SegmentSave)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -12,6 +12,7 @@
 #include "building/finish_commands.h"
 #include "building/internal_wall_command.h"
 #include "building/layout_marking.h"
+#include "building/opening_commands.h"
 #include "output/output_commands.h"
 #include "tools/line_commands.h"
 #include "tools/line_label.h"
@@ -65,6 +66,9 @@ void Program::RegisterCommands() {
                                         {"CmMaxdroomExecute", &CmMaxdroomExecute},
                                         {"CmLytgridExecute", &CmLytgridExecute}})
         Commands.Add(name, [this, command] { command(S, U); });
+    Commands.Add("CmWindowExecute", [this] { CmWindowExecute(S, U, [this] { CmPlanExecute(*this); }); });
+    Commands.Add("CmDoorsExecute", [this] { CmDoorsExecute(S, U, [this] { CmPlanExecute(*this); }); });
+    Commands.Add("CmDefdoorsExecute", [this] { CmDefdoorsExecute(S, U); });
     RegisterViewCommands();
     RegisterHelpCommands();
     RegisterCustomiseCommands();

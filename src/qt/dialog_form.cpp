@@ -4,10 +4,12 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFile>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -86,6 +88,12 @@ QWidget* DialogForm::MakeFieldWidget(const DialogField& f) {
     case FieldKind::PictureRadio: {
         auto* radio = new QRadioButton(QString::fromStdString(f.Label));
         if (!f.Hint.empty()) radio->setToolTip(QString::fromStdString(f.Hint));
+        // A picture radio shows its picture from the built-in icons when there is one of that name.
+        const QString icon = ":/icons/" + QString::fromStdString(f.Hint) + ".svg";
+        if (f.Kind == FieldKind::PictureRadio && QFile::exists(icon)) {
+            radio->setIcon(QIcon(icon));
+            radio->setIconSize(QSize(32, 32));
+        }
         return radio;
     }
     case FieldKind::Check:

@@ -26,6 +26,7 @@ enum : int {
     ModeSelectForEdit = 99,
     ModeExtWall = 100,
     ModeInWall = 150,
+    ModeOpening = 200, // the window and door tool as its commands set it
     ModeWindowDoor = 2000,
 };
 

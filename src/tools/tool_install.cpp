@@ -3,6 +3,7 @@
 #include "building/design_room_tool.h"
 #include "building/external_wall_tool.h"
 #include "building/internal_wall_tool.h"
+#include "building/opening_tool.h"
 #include "tools/arc_tool.h"
 #include "tools/circle_tool.h"
 #include "tools/drawing_tool.h"
@@ -23,7 +24,6 @@ bool IsPendingKind(int kind) {
     case 14:
     case 78:
     case 15:
-    case 200:
         return true;
     default:
         return false;
@@ -52,6 +52,12 @@ std::unique_ptr<TDrawingtool> MakeDraftingTool(AppState& state, Ui& ui, int kind
     case 29000:
     case 29001:
         return std::make_unique<TDRoomobjtool>(state, ui, kind);
+    case ModeOpening:
+    case ModeWindowDoor: {
+        auto opening = std::make_unique<TWindowobjtool>(state, ui);
+        opening->Mode = kind;
+        return opening;
+    }
     default:
         return nullptr;
     }

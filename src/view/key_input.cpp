@@ -32,6 +32,7 @@ bool KeepsGuide(int mode) {
     case 14:
     case 100:
     case 150:
+    case 200:
     case 6720:
         return true;
     default:
@@ -140,6 +141,13 @@ void TMDIChild::UnmarkedEnter(Canvas& dc, Point cursor) {
             InvalidateChange(ChangeAroundTool);
             ReturnToPickTool(S, U);
         }
+        return;
+    }
+    if (mode == ModeOpening) {
+        // Each Enter places one opening; the tool stays unmarked for the next.
+        Point p = cursor;
+        tool->KeyStep(dc, client, KeyEvent{Key::Enter}, p, 0);
+        InvalidateChange(ChangeBoxOnly);
         return;
     }
     if (mode == ModeSelectForEdit && step == 500) {

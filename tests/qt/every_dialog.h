@@ -5,6 +5,9 @@
 #include "dialogs/customise_dialogs.h"
 #include "dialogs/design_room_dialogs.h"
 #include "dialogs/display_mode_dialog.h"
+#include "dialogs/door_defaults_dialog.h"
+#include "dialogs/door_detail_dialogs.h"
+#include "dialogs/door_type_dialog.h"
 #include "dialogs/feet_dialog.h"
 #include "dialogs/floor_area_dialog.h"
 #include "dialogs/floor_change_dialog.h"
@@ -16,6 +19,7 @@
 #include "dialogs/save_screen_dialog.h"
 #include "dialogs/scale_dialogs.h"
 #include "dialogs/titles_dialog.h"
+#include "dialogs/window_dialog.h"
 
 #include <functional>
 #include <vector>
@@ -63,6 +67,14 @@ inline std::vector<NamedDialog> EveryDialog() {
         {"room details metric", [] { return TTRoomdlg::Make(3000, 3600, 2, 3); }},
         {"room details imperial", [] { return TTRoomimpdlg::Make(24 * 102, 24 * 144, 4, 2); }},
         {"about", [] { return AboutDialog(); }},
+        {"window", [] { return TTWindlg::Make(WindowSettings{}, 1); }},
+        {"doors", [] { return TTExdoordlg::Make(11, 820, 1, 1); }},
+        {"door plan", [] { return TTDoorplandlg::Make(5); }},
+        {"door frame", [] { return TTEntrydlg::Make(2400, 3, 16, 820, 2, 1); }},
+        {"folding doors", [] { return TTFoldingdlg::Make(0); }},
+        {"sliding door", [] { return TTSdoordlg::Make(1); }},
+        {"wardrobe doors", [] { return TTRobedlg::Make(1400, 1); }},
+        {"door defaults", [] { return TTDefdoorsdlg::Make(DoorSizes{}, SwingSettings{}); }},
     };
 }
 
