@@ -50,7 +50,8 @@ class ImageWriter {
 public:
     static ListImage Of(const TFlist& list, const DrawingHeader& header, CoordShift shift) {
         ListImage image;
-        image.Numbers.reserve(16 + static_cast<std::size_t>(list.ObjectCount()) * 20);
+        // Room for the longest records (walls, openings) at once: growing a vector this size is costly.
+        image.Numbers.reserve(16 + static_cast<std::size_t>(list.ObjectCount()) * 64);
         const auto put = [&image](std::int32_t v) { image.Numbers.push_back(v); };
         const auto chars = [&image](const std::string& s) { image.Chars.append(s); };
         PutHead(put, list, header, shift);
