@@ -150,7 +150,7 @@ void KeyboardSegment(benchmark::State& state) {
 // One external wall by arrow key, end to end: the undo snapshot, the length typed, the start check, the
 // joining and corner tests against every wall of the floor, the save and the repaint, and the completion
 // test after the key. Each wall starts a run of its own where the last one started, and is taken out again
-// untimed, so the drawing stays at its size.
+// untimed and the drawing saved, so the drawing stays at its size and on disk as a user's is before a key.
 void ExternalWallByArrow(benchmark::State& state) {
     Scene& scene = SceneOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
@@ -168,6 +168,8 @@ void ExternalWallByArrow(benchmark::State& state) {
         if (scene.S.DrawingObjects.ObjectCount() != before + 1) state.SkipWithError("no wall was made");
         while (scene.S.DrawingObjects.ObjectCount() > before)
             scene.S.DrawingObjects.RemoveAt(scene.S.DrawingObjects.ObjectCount() - 1);
+        // As after any change a user makes, the drawing on disk is the list before the next key.
+        SaveDrawing(scene.S, ModeWorking);
         state.ResumeTiming();
     }
     ReturnToPickTool(scene.S, scene.Ui);

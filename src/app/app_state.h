@@ -4,6 +4,7 @@
 
 #include "model/drawing_file.h"
 #include "model/object_list.h"
+#include "model/saved_drawing.h"
 #include "platform/canvas.h"
 
 #include <array>
@@ -79,6 +80,8 @@ struct AppState {
 
     // The view each undo snapshot was taken on, newest first; 0 = an empty slot.
     std::array<int, 10> ViewHistory{};
+    // The working file as the last save of it wrote it: the undo snapshot of an unchanged list links to it.
+    std::optional<SavedDrawing> LastSave;
     // Whether the user was told that undo is not available for the open drawing: once is enough.
     bool UndoUnavailableSaid = false;
 

@@ -27,9 +27,27 @@ std::filesystem::path DrawingFilePath(const AppState& state, int mode, bool forR
     return home / (wizard ? "WDS" : "DWGS") / (state.DrawingName + ".BMS");
 }
 
+namespace {
+
+// Remembers the working file just written, so that the next undo snapshot of the same list can be a second
+// name for it rather than a second write of it.
+void KeepSavedDrawing(AppState& state, const std::filesystem::path& file, const std::string& text) {
+    const std::optional<FileIdentity> identity = IdentityOf(file);
+    if (!identity) return;
+    state.LastSave = SavedDrawing{file, *identity, StampOf(text),
+                                  ListImage::Of(state.DrawingObjects, state.Header(), state.Shift())};
+}
+
+} // namespace
+
 FileResult SaveDrawing(AppState& state, int mode) {
-    FileResult result =
-        WriteDrawingFile(DrawingFilePath(state, mode), state.DrawingObjects, state.Header(), state.Shift());
+    const bool working = mode == ModeWorking || mode == ModeWorkingToo;
+    const std::filesystem::path file = DrawingFilePath(state, mode);
+    std::string text;
+    if (working) state.LastSave.reset();
+    FileResult result = WriteDrawingFile(file, state.DrawingObjects, state.Header(), state.Shift(),
+                                         working ? &text : nullptr);
+    if (result.Ok() && working) KeepSavedDrawing(state, file, text);
     if (result.Ok() && state.DrawingObjects.ObjectCount() > 0) state.DrawingReady = 2;
     return result;
 }

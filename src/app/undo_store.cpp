@@ -2,10 +2,10 @@
 
 #include "app/settings_files.h"
 #include "model/file_io.h"
+#include "model/file_stamp.h"
 
 #include <charconv>
 #include <cstdint>
-#include <cstring>
 #include <system_error>
 
 namespace velmora {
@@ -27,27 +27,7 @@ constexpr int StoredSlots = RedoLast + 1; // the scratch slot never outlives an 
 
 // What a slot file held when the ring wrote it: a snapshot is restored only when its file is still exactly
 // that, so a file replaced or changed outside the program (or copied in from another ring) never is.
-struct SlotStamp {
-    std::uint64_t Size = 0;
-    std::uint64_t Sum = 0;
-    bool operator==(const SlotStamp&) const = default;
-};
-
-// FNV-1a taken eight bytes at a time: cheap beside the writing of the file (several GB/s), and since every
-// step is a bijection of the running sum, a change of any one byte always changes the result.
-SlotStamp StampOf(std::string_view bytes) {
-    constexpr std::uint64_t Prime = 1099511628211ull;
-    std::uint64_t h = 14695981039346656037ull;
-    std::size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + i, 8);
-        h = (h ^ word) * Prime;
-    }
-    for (; i < bytes.size(); ++i)
-        h = (h ^ static_cast<unsigned char>(bytes[i])) * Prime;
-    return {bytes.size(), h};
-}
+using SlotStamp = FileStamp;
 
 struct RingRecord {
     std::string Owner;
@@ -101,6 +81,7 @@ public:
 
     // Writes list into the slot. False, with the reason in Problem, when it cannot be written.
     bool WriteSlot(int slot, const TFlist& list) {
+        if (slot == UndoScratchSlot && &list == &S.DrawingObjects && LinkLastSave(slot)) return true;
         std::string text, error;
         const fs::path file = UndoSlotPath(S, slot);
         // Unflushed: a snapshot cut short by a power cut fails its stamp and is refused, never restored.
@@ -111,6 +92,22 @@ public:
         }
         R.Slots[slot] = StampOf(text);
         if (list.ObjectCount() > 0) S.DrawingReady = 2;
+        return true;
+    }
+    // The open drawing unchanged since its last save is that save's file: the slot becomes a second name for
+    // it (the file is only ever replaced, never written in place, so the snapshot stays as it is). Only when
+    // the list still matches what was written and the file is still the one written; the scratch slot only,
+    // as its name is briefly missing. False leaves the slot to be written.
+    bool LinkLastSave(int slot) {
+        const std::optional<SavedDrawing>& saved = S.LastSave;
+        if (!saved || !saved->Image.Matches(S.DrawingObjects, S.Header(), S.Shift()) ||
+            IdentityOf(saved->File) != saved->Identity)
+            return false;
+        const fs::path file = UndoSlotPath(S, slot);
+        std::string error;
+        if (!LinkFileOver(saved->File, file, error) || IdentityOf(file) != saved->Identity) return false;
+        R.Slots[slot] = saved->Stamp;
+        if (S.DrawingObjects.ObjectCount() > 0) S.DrawingReady = 2;
         return true;
     }
     bool WriteEmptySlot(int slot) {

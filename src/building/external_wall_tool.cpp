@@ -6,9 +6,11 @@
 #include "app/view_centring.h"
 #include "building/external_wall_plan.h"
 #include "building/finish_walls.h"
+#include "building/wall_ahead.h"
 #include "building/wall_geometry.h"
 #include "building/wall_types.h"
 #include "model/drawing_objects.h"
+#include "view/length_question.h"
 
 #include <algorithm>
 #include <vector>
@@ -73,7 +75,12 @@ void TExtwallobjtool::PaintWallAndNeighbours(Canvas& dc, int made) {
 void TExtwallobjtool::Operation(int code) {
     switch (code) {
     case 2:
-        // The length offered is the one typed last (the window keeps it in SuggestedLength).
+        // The length that reaches the nearest wall ahead, so a run closes onto its own walls with the
+        // offered length; with none ahead the one typed last stays (the window keeps it here).
+        if (const auto ahead = DistanceToWallAhead(S.DrawingObjects, S.CurrentView, {X1, Y1}, Scrolled,
+                                                   2 * S.UnitsPerLogical);
+            ahead && *ahead <= MaxSegmentLength)
+            SuggestedLength = *ahead;
         break;
     case 3:
         CopyFloor(S.CurrentView - 1);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 namespace velmora {
 
@@ -216,12 +217,45 @@ std::optional<int> TInwallobjtool::JunctionAt(Point p, int bearing, int t, int e
     return found;
 }
 
+// A stop end runs across its wall's end from the first line to the second (either way round); it is matched
+// on the neighbour as it was before the corner changed its lines.
+void TInwallobjtool::RemoveJoinedStopEnds(Plan& plan) {
+    struct Across {
+        Point First, Second;
+    };
+    std::vector<Across> ends;
+    const TFlist& list = S.DrawingObjects;
+    for (const auto* n : {&plan.Start, &plan.End}) {
+        if (!*n) continue;
+        const auto* old = dynamic_cast<const TInwallobj*>(list.At((*n)->Index));
+        if (!old) continue;
+        ends.push_back((*n)->AtItsStart ? Across{StartOf(*old), {old->SecondX1, old->SecondY1}}
+                                        : Across{EndOf(*old), {old->SecondX2, old->SecondY2}});
+    }
+    const auto isJoinedStopEnd = [&](const TObj& o) {
+        if ((o.Kind != 154 && o.Kind != 155) || o.View != S.CurrentView) return false;
+        const Point a{o.X1, o.Y1}, b{o.X2, o.Y2};
+        return std::any_of(ends.begin(), ends.end(), [&](const Across& e) {
+            return (a == e.First && b == e.Second) || (a == e.Second && b == e.First);
+        });
+    };
+    for (auto* n : {&plan.Start, &plan.End}) {
+        if (!*n) continue;
+        int before = 0;
+        for (int i = FloorRecordCount; i < (*n)->Index; ++i)
+            before += isJoinedStopEnd(*list.At(i)) ? 1 : 0;
+        (*n)->Index -= before;
+    }
+    S.DrawingObjects.RemoveFrom(FloorRecordCount, isJoinedStopEnd);
+}
+
 void TInwallobjtool::Store(Canvas& dc, Plan& plan) {
     TFlist& list = S.DrawingObjects;
     ++S.NextElementNo;
     TInwallobj& w = plan.Wall;
     w.Highlight = w.Aux = S.NextElementNo;
     LinkNo = S.NextElementNo;
+    RemoveJoinedStopEnds(plan);
     for (auto* n : {&plan.Start, &plan.End}) {
         if (!*n) continue;
         if (auto* stored = dynamic_cast<TInwallobj*>(list.At((*n)->Index))) *stored = (*n)->Wall;

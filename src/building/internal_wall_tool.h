@@ -69,6 +69,10 @@ private:
     void MakeJunctions(Plan& plan, int t) const;
     std::optional<int> JunctionAt(Point p, int bearing, int t, int excluded, Point& second) const;
     void Store(Canvas& dc, Plan& plan);
+    // Takes away the stop ends closing the neighbours' ends that the new wall joins: those ends are free no
+    // longer, and a stop end left there would cut across the corner. The plan's neighbour indices follow
+    // the list.
+    void RemoveJoinedStopEnds(Plan& plan);
     std::unique_ptr<TInwallobj> StopEnd(int kind, const TInwallobj& wall, Point from, Point to) const;
     void StartOnWallTest();
     void CheckFirstArrow();

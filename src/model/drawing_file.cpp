@@ -26,35 +26,47 @@ bool FitsInt32(std::int64_t v) {
 }
 
 // Writes one record: numbers separated by single blanks, a blank before the strings, CR LF at line ends.
+// The text goes straight into the output's own storage, grown ahead of the writing; Finish cuts it to what
+// was written. (Appending piece by piece went through the string's general replace at every number, which
+// took most of a large drawing's save.)
 class RecordWriter {
 public:
     RecordWriter(std::string& out, CoordShift shift) : Out(out), Shift(shift) {}
 
     void Kind(std::int32_t v) { N(v); }
     void N(std::int32_t v) {
-        if (!LineStart) Out.push_back(' ');
+        char* p = Room(16);
+        if (!LineStart) *p++ = ' ';
         LineStart = false;
-        char buf[16];
-        auto res = std::to_chars(buf, buf + sizeof buf, v);
-        Out.append(buf, res.ptr);
+        Used = static_cast<std::size_t>(std::to_chars(p, p + 11, v).ptr - Out.data());
     }
     void X(std::int32_t v) { Shifted(v, Shift.OX); }
     void Y(std::int32_t v) { Shifted(v, Shift.OY); }
     void VertexCount(std::int32_t v) { N(v); }
     void Len(const std::string& s, std::size_t) { N(static_cast<std::int32_t>(s.size())); }
     void Str(const std::string& s) {
-        if (!InStrings) Out.push_back(' ');
+        char* p = Room(s.size() + 1);
+        if (!InStrings) *p++ = ' ', ++Used;
         InStrings = true;
-        Out.append(s);
+        s.copy(p, s.size());
+        Used += s.size();
     }
     void EndLine() {
-        Out.append("\r\n");
+        char* p = Room(2);
+        p[0] = '\r', p[1] = '\n';
+        Used += 2;
         LineStart = true;
         InStrings = false;
     }
+    void Finish() { Out.resize(Used); }
     bool OutOfRange = false;
 
 private:
+    // Where the next n bytes go.
+    char* Room(std::size_t n) {
+        if (Out.size() < Used + n) Out.resize(std::max(Out.size() * 2, Used + n + 4096));
+        return Out.data() + Used;
+    }
     void Shifted(std::int32_t v, std::int32_t shift) {
         const std::int64_t stored = std::int64_t{v} - shift;
         if (!FitsInt32(stored)) OutOfRange = true;
@@ -63,6 +75,7 @@ private:
 
     std::string& Out;
     CoordShift Shift;
+    std::size_t Used = 0;
     bool LineStart = true;
     bool InStrings = false;
 };
@@ -268,7 +281,7 @@ bool HasStorableVertices(const TObj& obj) {
 bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift shift, std::string& out,
                    std::string& error) {
     out.clear();
-    out.reserve(64 + static_cast<std::size_t>(list.ObjectCount()) * 120);
+    out.resize(64 + static_cast<std::size_t>(list.ObjectCount()) * 120);
     RecordWriter w(out, shift);
     w.N(list.ObjectCount()), w.N(header.DesignRoomCount), w.N(header.MarkCount), w.N(0);
     w.N(header.MetricFlag), w.N(header.NextElementNo);
@@ -297,6 +310,7 @@ bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift s
             return false;
         }
     }
+    w.Finish();
     return true;
 }
 
@@ -368,11 +382,12 @@ FileResult ReadDrawingFile(const std::filesystem::path& path, CoordShift shift, 
 }
 
 FileResult WriteDrawingFile(const std::filesystem::path& path, const TFlist& list,
-                            const DrawingHeader& header, CoordShift shift) {
+                            const DrawingHeader& header, CoordShift shift, std::string* written) {
     std::string text, error;
     if (!FormatDrawing(list, header, shift, text, error))
         return {FileStatus::Unwritable, path.string() + ": " + error};
     if (!WriteFileAtomic(path, text, error)) return {FileStatus::Unwritable, error};
+    if (written) *written = std::move(text);
     return {};
 }
 

@@ -160,6 +160,27 @@ bool WriteFileAtomic(const fs::path& path, std::string_view data, std::string& e
     return true;
 }
 
+std::optional<FileIdentity> IdentityOf(const fs::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    const auto ns = [](const timespec& t) { return std::int64_t{t.tv_sec} * 1000000000 + t.tv_nsec; };
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                        static_cast<std::uint64_t>(st.st_size), ns(st.st_mtim)};
+}
+
+bool LinkFileOver(const fs::path& existing, const fs::path& link, std::string& error) {
+    if (::unlink(link.c_str()) != 0 && errno != ENOENT) {
+        error = "cannot replace " + link.string() + ": " + std::strerror(errno);
+        return false;
+    }
+    // Following a symbolic link names the drawing's own bytes, not the link.
+    if (::linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, link.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+        error = "cannot link " + link.string() + " to " + existing.string() + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
 bool IsAtomicWriteTemporaryName(std::string_view name) {
     constexpr std::size_t tail = TemporarySuffix.size() + TemporaryLetters;
     if (name.size() <= tail) return false;

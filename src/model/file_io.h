@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -37,6 +38,23 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path,
 enum class WriteFlush { ToDisk, Unflushed };
 bool WriteFileAtomic(const std::filesystem::path& path, std::string_view data, std::string& error,
                      WriteFlush flush = WriteFlush::ToDisk);
+
+// Which file a name leads to, and when its bytes were last written: two looks give the same identity only
+// when the name still leads to the same file and nothing wrote to it in between (a new name for the file, a
+// link, leaves it as it was). Symbolic links are followed.
+struct FileIdentity {
+    std::uint64_t Device = 0, Inode = 0, Size = 0;
+    std::int64_t ModifiedNs = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& path);
+
+// Gives the file that existing leads to a second name, link, in place of whatever link named before; both
+// names then lead to the same bytes. Only for files that are never written in place (WriteFileAtomic replaces
+// a file, it never changes one). False, with error saying why, when the system refuses (another file system,
+// one without links); link is then gone.
+bool LinkFileOver(const std::filesystem::path& existing, const std::filesystem::path& link,
+                  std::string& error);
 
 // Whether a file name is one WriteFileAtomic gives its temporary files: a name, ".tmp" and six letters or
 // digits. Only a write cut short (a crash, a power cut) leaves one behind.

@@ -113,6 +113,10 @@ void DrawingArea::keyPressEvent(QKeyEvent* e) {
     if (!Window.TakeKey(*e)) e->ignore();
 }
 
+void DrawingArea::keyReleaseEvent(QKeyEvent* e) {
+    if (!Window.TakeKeyRelease(*e)) e->ignore();
+}
+
 TMDIChildWidget::TMDIChildWidget(QWidget* parent)
     : QWidget(parent), Client(new DrawingArea(*this)), HBar(new QScrollBar(Qt::Horizontal, this)),
       VBar(new QScrollBar(Qt::Vertical, this)) {
@@ -276,6 +280,13 @@ bool TMDIChildWidget::TakeKey(const QKeyEvent& e) {
     const auto key = KeyEventFromQt(e.key(), e.modifiers(), e.text());
     if (key) KeyPressed(*key);
     return key.has_value();
+}
+
+bool TMDIChildWidget::TakeKeyRelease(const QKeyEvent& e) {
+    const auto key = KeyEventFromQt(e.key(), e.modifiers(), e.text());
+    if (!key) return false;
+    if (!e.isAutoRepeat()) Run([k = *key](Program& prog) { prog.KeyUp(k); });
+    return true;
 }
 
 void TMDIChildWidget::KeyPressed(const KeyEvent& key) {

@@ -33,6 +33,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     // Tab is a key of the drawing, not a move to the next widget.
     bool focusNextPrevChild(bool) override { return false; }
 
@@ -87,6 +88,8 @@ public:
     // Hands a Qt key to the Program when it is a key of the drawing; false for any other key (a menu's),
     // which the caller passes on. Nothing here sends an event, so a key can never come back round.
     bool TakeKey(const QKeyEvent& e);
+    // The key let go: the Program hears the last release of a held key, not the releases of its repeats.
+    bool TakeKeyRelease(const QKeyEvent& e);
     void ScrollRequested(bool vertical, ScrollRequest request, int thumbPos);
     void Wheeled(bool vertical, int notches);
     void WheelZoomed(Point px, bool enlarge);

@@ -35,9 +35,11 @@ bool HeadlessHost::RunCommand(const std::string& handler) {
     return Prog->RunCommand(handler);
 }
 
+// A key of a script is pressed and let go, as a person's is.
 void HeadlessHost::Key(const KeyEvent& key) {
     Prog->KeyDown(key);
     if (const auto c = TypedCharacter(key)) Prog->KeyPress(*c);
+    Prog->KeyUp(key);
 }
 
 void HeadlessHost::Mouse(MouseAction action, std::optional<MouseButton> button, Point pixel) {

@@ -3,12 +3,14 @@
 // never restored.
 #include "app/undo_store.h"
 
+#include "app/drawing_store.h"
 #include "model/drawing_file.h"
 #include "platform/scripted_ui.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 namespace velmora {
@@ -259,6 +261,51 @@ TEST_F(UndoStoreTest, ASnapshotChangedOutsideTheProgramIsNeverRestored) {
     EXPECT_FALSE(UndoStore(S, UndoStoreRedo, ViewGround, &problem));
     EXPECT_EQ(problem, "ACT/Action10.tmp was changed outside the program");
     EXPECT_EQ(Changes(), 2);
+}
+
+// A snapshot of a list that is just as the last save wrote it is that save's file under a second name; in
+// every other case it is written from the list. Either way undo gives back exactly the list of the moment
+// the snapshot was taken, and a later save never reaches into a snapshot.
+TEST_F(UndoStoreTest, ASnapshotOfTheSavedDrawingIsItsFileAndStillTheListOfThatMoment) {
+    fs::create_directories(Home.Path / "DWGS");
+    const fs::path working = DrawingFilePath(S, ModeWorking);
+    const auto sameFile = [](const fs::path& a, const fs::path& b) {
+        std::error_code ec;
+        return fs::equivalent(a, b, ec);
+    };
+    const struct {
+        const char* Why;
+        std::function<void(AppState&)> AfterSave;
+        bool Linked;
+    } cases[] = {
+        {"unchanged since the save", [](AppState&) {}, true},
+        {"a line moved in place", [](AppState& s) { s.DrawingObjects.At(FloorRecordCount)->X2 += 1; }, false},
+        {"a line added", [](AppState& s) { s.DrawingObjects.Append(MakeObjectOfKind(1)); }, false},
+        {"a header counter changed", [](AppState& s) { ++s.MarkCount; }, false},
+        {"the file replaced outside the program",
+         [&working](AppState&) { WriteFile(working, ReadFile(working)); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Why);
+        ASSERT_TRUE(UndoStore(S, UndoReset, ViewGround));
+        AddLine();
+        ASSERT_TRUE(SaveDrawing(S, ModeWorking).Ok());
+        c.AfterSave(S);
+        std::string expected, error;
+        ASSERT_TRUE(FormatDrawing(S.DrawingObjects, S.Header(), S.Shift(), expected, error)) << error;
+
+        ASSERT_TRUE(UndoStore(S, UndoRecord, ViewGround));
+        EXPECT_EQ(sameFile(UndoSlotPath(S, 0), working), c.Linked);
+        EXPECT_EQ(ReadFile(UndoSlotPath(S, 0)), expected) << "the snapshot is the list of its moment";
+
+        AddLine();
+        ASSERT_TRUE(SaveDrawing(S, ModeWorking).Ok());
+        EXPECT_EQ(ReadFile(UndoSlotPath(S, 0)), expected) << "a later save leaves the snapshot alone";
+        ASSERT_TRUE(UndoStore(S, UndoStoreUndo, ViewGround));
+        std::string restored;
+        ASSERT_TRUE(FormatDrawing(S.DrawingObjects, S.Header(), S.Shift(), restored, error)) << error;
+        EXPECT_EQ(restored, expected);
+    }
 }
 
 // Without a writable ACT folder every change still goes on; the user hears once per drawing opened that it

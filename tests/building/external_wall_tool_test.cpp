@@ -86,6 +86,28 @@ TEST(ExternalWallTool, AFloorIsCompleteOnlyWhenEveryRunIsClosed) {
     EXPECT_EQ(f.Ui.Panel(2), " select");
 }
 
+// The length offered for the next wall reaches the nearest wall ahead, so a run closes onto its first wall
+// with the default; with no wall ahead the length typed last is offered.
+TEST(ExternalWallTool, TheLengthOfferedReachesTheWallAhead) {
+    WallFixture f;
+    f.Begin();
+    f.EnterAt(2000, 3000);
+    f.Arrow(Key::Right, 3000);
+    f.Arrow(Key::Down, 2000);
+    f.Arrow(Key::Left, 3000);
+    const auto offered = [&f] {
+        const std::string t = f.Transcript.str();
+        const std::size_t open = t.rfind("[input \"EXTERNAL WALL\"]");
+        const std::size_t from = t.find(" [", open + 1) + 2;
+        return t.substr(from, t.find(']', from) - from);
+    };
+    EXPECT_EQ(offered(), "2000") << "nothing ahead to the left: the last length typed";
+    f.Ui.Queue(ScriptAnswer::ForInput("2000"));
+    f.Window->OnKeyDown(KeyEvent{Key::Up});
+    EXPECT_EQ(offered(), "2000") << "up to the first wall, not the 3000 typed last";
+    EXPECT_EQ(f.WallCount(), 4);
+}
+
 TEST(ExternalWallTool, ACancelledSetUpLeavesThePickTool) {
     struct Case {
         const char* Why;

@@ -114,8 +114,34 @@ TEST(InternalWall, FreeRunWithCornerAndStopEnds) {
               }));
 }
 
+// A later wall that joins the end Escape closed takes its stop end away (the end is a corner now); the stop
+// end at the run's free start stays, and so does the one of an end the new wall does not reach.
+TEST(InternalWall, AWallJoiningAnEndClosedByEscapeTakesItsStopEndAway) {
+    const auto kinds = [](const std::vector<TInwallobj>& walls) {
+        std::vector<int> k;
+        for (const auto& w : walls)
+            k.push_back(w.Kind);
+        return k;
+    };
+    HouseFixture f;
+    f.Command(100);
+    f.Run({2000, 3000}, {{Key::Down, 1000}});
+    f.Key(Key::Escape);
+    f.Command(100);
+    f.Run({3000, 3000}, {{Key::Down, 500}});
+    f.Key(Key::Escape);
+    ASSERT_EQ(kinds(f.Saved()), (std::vector<int>{150, 154, 155, 150, 154, 155}));
+
+    f.Command(100, "below first line");
+    f.Run({2000, 2000}, {{Key::Right, 500}});
+    const std::vector<TInwallobj> saved = f.Saved();
+    EXPECT_EQ(kinds(saved), (std::vector<int>{150, 154, 150, 154, 155, 150}));
+    EXPECT_EQ(LinesOf(saved[4]), StopEnd(155, {3000, 2500}, {2900, 2500}, 900)) << "the end not reached";
+}
+
 // Four walls round a loop: the last one bridges the third wall's end and the first wall's start, is joined
-// once at each end with corners on both neighbours, and Escape adds no stop end across the closed corner.
+// once at each end with corners on both neighbours, and no stop end is left across the closed corner: not
+// by Escape, and the one the free start got goes when the loop closes onto it.
 TEST(InternalWall, ClosingWallJoinsBothNeighbours) {
     HouseFixture f;
     f.Command(100);
@@ -125,7 +151,6 @@ TEST(InternalWall, ClosingWallJoinsBothNeighbours) {
     EXPECT_EQ(Lines(f.Saved()),
               (std::vector<WallLines>{
                   {150, {1500, 3500}, {1500, 2500}, {1400, 3600}, {1400, 2400}, 1800, None, None, 100},
-                  StopEnd(154, {1500, 3500}, {1400, 3500}, 900),
                   {150, {1500, 2500}, {2500, 2500}, {1400, 2400}, {2600, 2400}, 900, None, None, 100},
                   {150, {2500, 2500}, {2500, 3500}, {2600, 2400}, {2600, 3600}, 0, None, None, 100},
                   {150, {2500, 3500}, {1500, 3500}, {2600, 3600}, {1400, 3600}, 2700, None, None, 100},

@@ -129,6 +129,26 @@ TEST_F(DrawingInputTest, EnterAndAnArrowWithATypedLengthDrawALineAndThePointerFo
     EXPECT_EQ(State.CurrentTool->Step, 0);
 }
 
+// The release of a real key reaches the window: a design room nudged by the keyboard is saved when the key
+// is let go, and not at each release of the key's repeats while it is held.
+TEST_F(DrawingInputTest, TheReleaseOfAKeySavesANudgedDesignRoom) {
+    const fs::path file = Home.Path / "DWGS" / (State.DrawingName + ".BMS");
+    const auto saved = [&file] { return test::ReadFile(file); };
+    const std::string before = saved();
+    State.DrawingObjects.Append(MakeObjectOfKind(1));
+    State.CurrentTool->Mode = 29000;
+    State.CurrentTool->Step = 65;
+    State.CurrentTool->HitKind = 3;
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, {}, true);
+    QApplication::sendEvent(Area, &repeat);
+    EXPECT_EQ(saved(), before) << "a repeat's release";
+    EXPECT_EQ(State.CurrentTool->HitKind, 3);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(Area, &release);
+    EXPECT_NE(saved(), before);
+    EXPECT_EQ(State.CurrentTool->HitKind, 0);
+}
+
 TEST_F(DrawingInputTest, ADragWithTheMouseDrawsALine) {
     Form.Action("CmLineExecute")->trigger();
     QApplication::processEvents();

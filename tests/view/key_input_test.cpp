@@ -66,6 +66,32 @@ TEST(KeyInput, EscapeReturnsToThePickTool) {
     EXPECT_EQ(f.Ui.Panel(2), "Pick tool");
 }
 
+// Letting a key go saves a design room the keyboard was nudging (Step 65) and ends the nudge; the release
+// of any key in any other state leaves the drawing file as it is.
+TEST(KeyInput, TheReleaseOfAKeySavesANudgedDesignRoom) {
+    const struct {
+        int Mode, Step;
+        bool Saved;
+    } cases[] = {
+        {29000, 65, true},
+        {29001, 65, true},
+        {29000, 20, false},
+        {ModePlainLine, 65, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.Mode << " step " << c.Step);
+        KeyFixture f;
+        const std::string before = test::ReadFile(f.DrawingPath());
+        f.S.DrawingObjects.Append(MakeObjectOfKind(1)); // the change the nudge made
+        f.Tool().Mode = c.Mode;
+        f.Tool().Step = c.Step;
+        f.Tool().HitKind = 3;
+        f.Window->OnKeyUp(KeyEvent{Key::Right});
+        EXPECT_EQ(test::ReadFile(f.DrawingPath()) != before, c.Saved);
+        EXPECT_EQ(f.Tool().HitKind, c.Saved ? 0 : 3);
+    }
+}
+
 TEST(KeyInput, InsertTogglesTheLayoutGrid) {
     KeyFixture f;
     f.Key(Key::Insert);

@@ -1,0 +1,85 @@
+// The image of a list stands for its drawing file: a change of any one stored field of any record, of a
+// string, of the header or of the coordinate shift makes it differ, and an equal list matches it.
+#include "model/list_image.h"
+
+#include "model/object_records.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+// Changes the target-th stored number or string of one record (the kind and vertex count excepted, which
+// decide the record's shape) and counts what it walked past.
+class BumpOne {
+public:
+    explicit BumpOne(int target) : Target(target) {}
+    void Kind(std::int32_t&) {}
+    void VertexCount(std::int32_t&) {}
+    void N(std::int32_t& f) { Bump(f); }
+    void X(std::int32_t& f) { Bump(f); }
+    void Y(std::int32_t& f) { Bump(f); }
+    void Len(std::string&, std::size_t) {}
+    void Str(std::string& s) {
+        if (Seen++ == Target) s += 'x';
+    }
+    void EndLine() {}
+    int Seen = 0;
+
+private:
+    void Bump(std::int32_t& f) {
+        if (Seen++ == Target) f += 1;
+    }
+    int Target;
+};
+
+TFlist ReadEveryKind(DrawingHeader& header) {
+    TFlist list;
+    const auto fault = ParseDrawing(test::ReadFile(test::Fixture("every_kind.BMS")), {}, list, header);
+    EXPECT_FALSE(fault) << (fault ? fault->Message : "");
+    return list;
+}
+
+TEST(ListImageTest, EveryStoredFieldOfEveryKindShows) {
+    DrawingHeader header;
+    TFlist list = ReadEveryKind(header);
+    ASSERT_GT(list.ObjectCount(), 10);
+    const ListImage image = ListImage::Of(list, header, {});
+    ASSERT_TRUE(image.Matches(list, header, {}));
+    for (int i = 0; i < list.ObjectCount(); ++i) {
+        BumpOne count(-1);
+        VisitRecord(*list.At(i), count);
+        for (int k = 0; k < count.Seen; ++k) {
+            TFlist changed = ReadEveryKind(header);
+            BumpOne bump(k);
+            VisitRecord(*changed.At(i), bump);
+            EXPECT_FALSE(image.Matches(changed, header, {})) << "object " << i << ", field " << k;
+        }
+    }
+}
+
+TEST(ListImageTest, TheListAsAWholeTheHeaderAndTheShiftShow) {
+    DrawingHeader header;
+    const TFlist list = ReadEveryKind(header);
+    const ListImage image = ListImage::Of(list, header, {});
+    DrawingHeader counted = header;
+    ++counted.NextElementNo;
+    EXPECT_FALSE(image.Matches(list, counted, {}));
+    EXPECT_FALSE(image.Matches(list, header, {0, 1}));
+
+    TFlist longer = ReadEveryKind(header);
+    longer.Append(MakeObjectOfKind(1));
+    EXPECT_FALSE(image.Matches(longer, header, {}));
+    TFlist shorter = ReadEveryKind(header);
+    shorter.RemoveAt(shorter.ObjectCount() - 1);
+    EXPECT_FALSE(image.Matches(shorter, header, {}));
+    TFlist swapped = ReadEveryKind(header);
+    auto first = swapped.At(0)->Clone();
+    swapped.Replace(0, swapped.At(1)->Clone());
+    swapped.Replace(1, std::move(first));
+    EXPECT_FALSE(image.Matches(swapped, header, {})) << "the order of the records";
+}
+
+} // namespace
+} // namespace velmora
