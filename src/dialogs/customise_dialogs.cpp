@@ -43,20 +43,6 @@ int PointsOr10(const DialogDescription& d, const std::string& label) {
 
 } // namespace
 
-std::optional<int> ParseWholeNumber(std::string_view text) {
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty()) return std::nullopt;
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 DialogDescription TTMeasdlg::Make(int metricFlag) {
     DialogDescription d;
     d.Caption = Caption;
@@ -91,15 +77,16 @@ DialogDescription TTOffsetdlg::Make(const DimensionSettings& current, int metric
     const int scale = metricFlag == 1 ? 1 : 24; // imperial boxes show whole inches
     const std::string offsets = "arrow offsets from a wall";
     const std::string text = TextSize;
+    const std::string unit = metricFlag == 1 ? "mm." : "inches";
     DialogDescription d;
     d.Caption = "showing dimensions";
     d.HelpPage = HelpCustomise;
     d.Fields = {
-        NumberField(Internal, current.InternalOffset / scale, offsets),
-        NumberField(External, current.ExternalOffset / scale, offsets),
-        NumberField(Overall, current.OverallOffset / scale, offsets),
+        NumberField(Internal, current.InternalOffset / scale, unit, offsets),
+        NumberField(External, current.ExternalOffset / scale, unit, offsets),
+        NumberField(Overall, current.OverallOffset / scale, unit, offsets),
         StaticText("( ranges 6 - 120 inches, metric 100 - 3000 mm. )", offsets),
-        NumberField(text, current.TextSize, text),
+        NumberField(text, current.TextSize, "pts", text),
         RadioField(Horizontal, current.TextDirection != 2700, text),
         RadioField(AlongLine, current.TextDirection == 2700, text),
     };
@@ -140,6 +127,10 @@ DialogDescription TTRoomtextdlg::Make(const DimensionSettings& current) {
         NumberField(RoomNameSize, current.RoomNameSize, group),    StaticText("pts", group),
         StaticText("range is between 8 - 12 points", group),
     };
+    // A box that counts a non-number as 10 would let a slip of the finger pass unseen; it is refused with
+    // the box's own words instead.
+    d.Field(DimensionsSize)->NotNumber = Refusal("dimensions", "6 - 20");
+    d.Field(RoomNameSize)->NotNumber = Refusal("room name", "6 - 20");
     d.Buttons = OkCancel();
     d.Check = [](const DialogDescription& dlg, const std::string&) -> std::optional<std::string> {
         auto bad = [](int v) { return v < 6 || v > 20; };
@@ -173,6 +164,8 @@ DialogDescription TDefGuideDlg1::Make(int position, Colorref colour,
         ActionButton(ChangeColour, [changeColour = std::move(changeColour)](DialogDescription& dlg) {
             if (auto chosen = changeColour(Colour(dlg))) dlg.SetValue(Sample, std::to_string(*chosen));
         }));
+    // Beside the sample it changes; among O K and Cancel it read as a third way to close the dialog.
+    d.Buttons.back().BesideField = Sample;
     return d;
 }
 

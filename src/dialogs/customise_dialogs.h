@@ -13,10 +13,6 @@
 
 namespace velmora {
 
-// A whole number typed into a box: optional blanks and sign, digits, blanks. Nothing for anything else or
-// a number beyond 32 bits.
-std::optional<int> ParseWholeNumber(std::string_view text);
-
 // Which measuring system a command edits when no drawing says so: the metric or the imperial twin of a
 // settings file.
 struct TTMeasdlg {

@@ -2,6 +2,8 @@
 
 #include "platform/ui.h"
 
+#include <charconv>
+
 namespace velmora {
 
 namespace {
@@ -11,7 +13,25 @@ bool IsRadio(const DialogField& f) {
     return f.Kind == FieldKind::Radio || f.Kind == FieldKind::PictureRadio;
 }
 
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 } // namespace
+
+std::optional<int> ParseWholeNumber(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
 
 DialogField* DialogDescription::Field(const std::string& label) {
     for (auto& f : Fields)
@@ -54,6 +74,15 @@ std::string DialogDescription::Chosen(const std::string& group) const {
     return {};
 }
 
+std::optional<std::string> DialogDescription::Refusal(const std::string& button) const {
+    if (Check)
+        if (std::optional<std::string> refused = Check(*this, button)) return refused;
+    for (const auto& f : Fields)
+        if (f.Kind == FieldKind::Number && f.Enabled && !IsBlank(f.Value) && !ParseWholeNumber(f.Value))
+            return f.NotNumber.empty() ? std::string(NotANumberMessage) : f.NotNumber;
+    return std::nullopt;
+}
+
 const DialogButton* DialogDescription::Button(const std::string& caption) const {
     for (const auto& b : Buttons)
         if (b.Caption == caption) return &b;
@@ -72,6 +101,16 @@ DialogField MakeField(const std::string& label, FieldKind kind, const std::strin
 
 DialogField NumberField(const std::string& label, int value, const std::string& group) {
     return MakeField(label, FieldKind::Number, std::to_string(value), group);
+}
+
+DialogField NumberField(const std::string& label, int value, const std::string& unit,
+                        const std::string& group) {
+    return WithUnit(NumberField(label, value, group), unit);
+}
+
+DialogField WithUnit(DialogField field, const std::string& unit) {
+    field.Unit = unit;
+    return field;
 }
 
 DialogField RadioField(const std::string& label, bool on, const std::string& group) {

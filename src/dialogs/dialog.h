@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -38,6 +39,11 @@ struct DialogField {
     // line up; -1 takes the next free one.
     bool Beside = false;
     int Column = -1;
+    // Number boxes: the unit shown beside the box ("mm.", "inches"), and the message that refuses text
+    // that is no whole number (empty: "input must be a valid number"). An empty box is not refused here:
+    // what it means is the dialog's own check's to say (a default size, no fraction).
+    std::string Unit;
+    std::string NotNumber;
 };
 
 struct DialogDescription;
@@ -48,6 +54,9 @@ struct DialogButton {
     bool Closes = true;
     bool IsCancel = false;                          // closes without the check
     std::function<void(DialogDescription&)> Action; // buttons that act while the dialog stays open
+    // The label of the field the button stands beside (a colour's "change" button by its sample); empty:
+    // in the row of buttons at the foot of the dialog.
+    std::string BesideField;
 };
 
 struct DialogDescription {
@@ -73,6 +82,10 @@ struct DialogDescription {
     // The label of the chosen radio button of a group, or "".
     std::string Chosen(const std::string& group) const;
     const DialogButton* Button(const std::string& caption) const;
+    // What pressing a closing button says: the dialog's own check first, then any number box holding text
+    // that is no whole number. Nothing when the input is accepted. Both front ends refuse through this, so
+    // a script meets the refusal a user meets.
+    std::optional<std::string> Refusal(const std::string& button) const;
     const std::string& TitleOfRefusal() const { return RefusalTitle.empty() ? Caption : RefusalTitle; }
 };
 
@@ -80,6 +93,11 @@ struct DialogDescription {
 DialogField MakeField(const std::string& label, FieldKind kind, const std::string& value = "",
                       const std::string& group = "");
 DialogField NumberField(const std::string& label, int value, const std::string& group = "");
+// A number box with its unit beside it.
+DialogField NumberField(const std::string& label, int value, const std::string& unit,
+                        const std::string& group);
+// The field with the unit shown beside its box.
+DialogField WithUnit(DialogField field, const std::string& unit);
 DialogField RadioField(const std::string& label, bool on, const std::string& group);
 DialogField StaticText(const std::string& text, const std::string& group = "");
 // The field placed beside the one before it, in the given column (-1: the next).
@@ -89,6 +107,12 @@ DialogField InColumn(DialogField field, int column);
 DialogButton MakeButton(const std::string& caption, bool closes = true, bool isCancel = false);
 // "O K", "Cancel" and, when the dialog has a help page, "Help" (which shows the page and keeps it open).
 void AddOkCancelHelp(DialogDescription& dialog);
+
+// A whole number typed into a box: optional blanks and sign, digits, blanks. Nothing for anything else or
+// a number beyond 32 bits.
+std::optional<int> ParseWholeNumber(std::string_view text);
+// The generic refusal of a number box holding text that is no number.
+inline constexpr const char* NotANumberMessage = "input must be a valid number";
 
 // Runs the dialog; true when it closed with one of its buttons that is not the cancelling one.
 bool RunAccepted(Ui& ui, DialogDescription& dialog);

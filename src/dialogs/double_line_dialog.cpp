@@ -53,7 +53,7 @@ DialogDescription TTDblelinedlg::Make(int widthMm) {
     DialogDescription d;
     d.Caption = Caption;
     d.HelpPage = "intwall.htm";
-    d.Fields.push_back(NumberField(Width, widthMm, MetricWidthGroup));
+    d.Fields.push_back(NumberField(Width, widthMm, "mm.", MetricWidthGroup));
     AddSides(d, MetricSideGroup, Below, Left, Above, Right);
     AddOkCancelHelp(d);
     d.Check = [](const DialogDescription& dialog, const std::string&) -> std::optional<std::string> {

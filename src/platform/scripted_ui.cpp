@@ -222,8 +222,7 @@ bool ScriptedUi::PressButton(DialogDescription& dialog, const DialogButton& butt
             ShowHelp(dialog.HelpPage);
         return false;
     }
-    if (!dialog.Check) return true;
-    const std::optional<std::string> refused = dialog.Check(dialog, button.Caption);
+    const std::optional<std::string> refused = dialog.Refusal(button.Caption);
     if (!refused) return true;
     refusal = *refused;
     RecordMessage(dialog.TitleOfRefusal(), *refused);

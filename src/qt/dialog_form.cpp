@@ -27,6 +27,8 @@ namespace {
 
 constexpr int PreviewWidth = 320, PreviewHeight = 240;
 constexpr int SwatchWidth = 120, SwatchHeight = 24;
+constexpr int NumberDigits = 8, NumberMargin = 12;
+constexpr int OneLineNote = 60; // characters
 
 bool IsRadio(FieldKind k) {
     return k == FieldKind::Radio || k == FieldKind::PictureRadio;
@@ -82,6 +84,12 @@ QWidget* DialogForm::MakeFieldWidget(const DialogField& f) {
     case FieldKind::Number: {
         auto* edit = new QLineEdit;
         if (f.MaxLength > 0) edit->setMaxLength(f.MaxLength);
+        if (f.Kind == FieldKind::Number) {
+            // Sized for the numbers it takes (seven digits and a sign), so its unit stands close by
+            // instead of across a box as wide as a name.
+            edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(NumberDigits, '0')) +
+                                NumberMargin);
+        }
         return edit;
     }
     case FieldKind::Radio:
@@ -101,6 +109,10 @@ QWidget* DialogForm::MakeFieldWidget(const DialogField& f) {
     case FieldKind::Static: {
         auto* label = new QLabel(LabelText(f.Label));
         label->setWordWrap(true);
+        // A wrapping label takes the narrowest width its row allows; a note short enough for one line of a
+        // dialog keeps to one line instead of breaking "mm. )" onto a line of its own.
+        const int oneLine = label->fontMetrics().horizontalAdvance(label->text());
+        if (oneLine <= label->fontMetrics().averageCharWidth() * OneLineNote) label->setMinimumWidth(oneLine);
         return label;
     }
     case FieldKind::ColourSwatch: {
@@ -165,6 +177,15 @@ private:
     int Next = 0;
 };
 
+// An edit box's unit ("mm.", "inches") in the cell after the box, so a column of boxes keeps its units
+// lined up beside them.
+void AddUnit(FieldGrid& grid, const DialogField& f) {
+    if (f.Unit.empty()) return;
+    auto* unit = new QLabel(LabelText(f.Unit));
+    unit->setObjectName(QString::fromStdString(f.Label) + " unit");
+    grid.Add(unit, -1);
+}
+
 } // namespace
 
 void DialogForm::Build() {
@@ -180,7 +201,9 @@ void DialogForm::Build() {
         if (!group.empty()) {
             auto& grid = grids[group];
             if (!grid) {
-                auto* box = new QGroupBox(LabelText(group));
+                // A box's title takes "&&" for "&" as a button does; a lone "&" would underline the next
+                // letter and lose the ampersand ("using feet && inches").
+                auto* box = new QGroupBox(QString::fromStdString(group));
                 grid = std::make_unique<FieldGrid>(new QGridLayout(box));
                 top->addWidget(box);
                 loose.push_back(nullptr); // fields after the box start a grid of their own
@@ -194,6 +217,9 @@ void DialogForm::Build() {
         }
         return *loose.back();
     };
+
+    for (std::size_t i = 0; i < D.Buttons.size(); ++i)
+        Buttons.push_back(MakeButton(i));
 
     for (const DialogField& f : D.Fields) {
         QWidget* w = MakeFieldWidget(f);
@@ -216,6 +242,7 @@ void DialogForm::Build() {
             // as two things.
             w->setAccessibleName(LabelText(f.Label));
             grid.Add(w, beside ? f.Column : -1);
+            AddUnit(grid, f);
         } else if (IsEdit(f.Kind)) {
             // The label sits against its box, whatever the length of the labels above and below it.
             auto* label = new QLabel(LabelText(f.Label));
@@ -224,9 +251,13 @@ void DialogForm::Build() {
             label->setBuddy(w);
             grid.Add(label, beside ? f.Column : -1);
             grid.Add(w, -1);
+            AddUnit(grid, f);
         } else {
             grid.Add(w, beside ? f.Column : -1);
         }
+        for (std::size_t i = 0; i < D.Buttons.size(); ++i)
+            if (!D.Buttons[i].BesideField.empty() && D.Buttons[i].BesideField == f.Label)
+                grid.Add(Buttons[i], -1);
         previous = &f;
     }
     for (auto& [group, grid] : grids)
@@ -236,16 +267,19 @@ void DialogForm::Build() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (std::size_t i = 0; i < D.Buttons.size(); ++i) {
-        auto* b = new QPushButton(QString::fromStdString(D.Buttons[i].Caption));
-        b->setObjectName(QString::fromStdString(D.Buttons[i].Caption));
-        b->setAutoDefault(false);
-        if (i == 0 && D.Buttons[i].Closes && !D.Buttons[i].IsCancel) b->setDefault(true);
-        connect(b, &QPushButton::clicked, this, [this, i] { PressIndex(i); });
-        Buttons.push_back(b);
-        buttons->addWidget(b);
-    }
+    for (std::size_t i = 0; i < D.Buttons.size(); ++i)
+        if (D.Buttons[i].BesideField.empty() || !D.Field(D.Buttons[i].BesideField))
+            buttons->addWidget(Buttons[i]);
     top->addLayout(buttons);
+}
+
+QPushButton* DialogForm::MakeButton(std::size_t i) {
+    auto* b = new QPushButton(QString::fromStdString(D.Buttons[i].Caption));
+    b->setObjectName(QString::fromStdString(D.Buttons[i].Caption));
+    b->setAutoDefault(false);
+    if (i == 0 && D.Buttons[i].Closes && !D.Buttons[i].IsCancel) b->setDefault(true);
+    connect(b, &QPushButton::clicked, this, [this, i] { PressIndex(i); });
+    return b;
 }
 
 void DialogForm::CollectFields() {
@@ -316,11 +350,10 @@ void DialogForm::PressIndex(std::size_t index) {
         RefreshFields();
         return;
     }
-    if (D.Check)
-        if (const std::optional<std::string> refused = D.Check(D, b.Caption)) {
-            U.Message(D.TitleOfRefusal(), *refused, MessageKind::Information);
-            return;
-        }
+    if (const std::optional<std::string> refused = D.Refusal(b.Caption)) {
+        U.Message(D.TitleOfRefusal(), *refused, MessageKind::Information);
+        return;
+    }
     Close(b.Caption);
 }
 

@@ -44,6 +44,7 @@ public:
 private:
     void Build();
     QWidget* MakeFieldWidget(const DialogField& field);
+    QPushButton* MakeButton(std::size_t index);
     void PressIndex(std::size_t index);
     void CollectFields();
     void RefreshFields();

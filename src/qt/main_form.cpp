@@ -30,6 +30,7 @@ namespace {
 constexpr std::array<int, 3> PanelWidths{600, 90, 50};
 constexpr std::array<int, 3> DrawingPanelShares{8, 1, 1};
 constexpr int PanelMinimum = 16;
+constexpr int ShortPanelLimit = 200; // a short panel never claims more, however long its text
 constexpr int ReadoutWidth = 330;
 
 // A status panel whose preferred width is its own, not its text's: a long guide line is cut, never
@@ -245,7 +246,16 @@ void TMainForm::ApplyGuide(int position, Colorref colour, Colorref textColour) {
 
 void TMainForm::SetPanel(int index, const std::string& text) {
     if (index < 0 || index >= static_cast<int>(Panels.size())) return;
-    Panels[static_cast<std::size_t>(index)]->setText(QString::fromStdString(text));
+    QLabel* panel = Panels[static_cast<std::size_t>(index)];
+    panel->setText(QString::fromStdString(text));
+    // The scale and tool panels are short and read whole (" pixel = 25 mm." was cut to "mn" on a frame
+    // 1000 pixels wide); only the guide line gives way when the bar is narrow.
+    if (index > 0) {
+        const QMargins m = panel->contentsMargins();
+        const int whole = panel->fontMetrics().horizontalAdvance(panel->text()) + m.left() + m.right() +
+                          2 * panel->frameWidth();
+        panel->setMinimumWidth(std::max(PanelMinimum, std::min(whole, ShortPanelLimit)));
+    }
 }
 
 std::string TMainForm::Panel(int index) const {

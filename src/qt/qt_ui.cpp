@@ -36,6 +36,21 @@ QColor ToQColor(Colorref c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
+} // namespace
+
+// The guide line's words without their "GUIDE:" prefix ("Select new colour for the guide line (HINT: not too
+// dark)"), or empty when the guide line says nothing of a colour.
+QString ColourChooserTitle(const std::string& guide) {
+    QString text = QString::fromStdString(guide).trimmed();
+    if (text.startsWith("GUIDE:", Qt::CaseInsensitive) || text.startsWith("GUIDE;", Qt::CaseInsensitive))
+        text = text.mid(6).trimmed();
+    if (!text.contains("colour", Qt::CaseInsensitive) && !text.contains("color", Qt::CaseInsensitive))
+        return {};
+    return text;
+}
+
+namespace {
+
 Colorref FromQColor(const QColor& c) {
     return Rgb(c.red(), c.green(), c.blue());
 }
@@ -176,6 +191,9 @@ std::optional<Colorref> QtUi::ChooseColour(Colorref initial, std::vector<Colorre
     for (int i = 0; i < count; ++i)
         QColorDialog::setCustomColor(i, ToQColor(customColours[static_cast<std::size_t>(i)]));
     QColorDialog dialog(ToQColor(initial), &F);
+    // The guide line says what is being coloured, but the chooser covers the frame: its title says it again.
+    const QString title = ColourChooserTitle(F.Panel(0));
+    if (!title.isEmpty()) dialog.setWindowTitle(title);
     const bool ok = dialog.exec() == QDialog::Accepted;
     // The user may have edited the custom colours even when cancelling; they are kept either way.
     for (int i = 0; i < count; ++i)

@@ -15,6 +15,9 @@ namespace velmora {
 
 class HelpWindow;
 
+// The colour chooser's title: the guide line's words without "GUIDE:", when they speak of a colour.
+QString ColourChooserTitle(const std::string& guide);
+
 class QtUi : public Ui {
 public:
     // helpFolder: where the help pages are (see FindHelpFolder).

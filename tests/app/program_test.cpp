@@ -359,14 +359,16 @@ TEST_F(ProgramTest, CancellingTheMeasuringSystemQuestionEndsTheCommand) {
     EXPECT_TRUE(Ui.PendingAnswers().empty());
 }
 
-TEST_F(ProgramTest, RoomTextSizesRefuseOutsideSixToTwentyAndCountTextAsTen) {
+// A word in a size box is refused with the box's own words, rather than counted as 10 unseen.
+TEST_F(ProgramTest, RoomTextSizesRefuseOutsideSixToTwentyAndRefuseWords) {
     WriteFile(Cfg("MOFFSET.CFG"), "400 600 1000 0 10 8 10");
     AnswerMetric(true);
     Answer("text sizes for rooms", {"text size of room name=21", "O K"});
     Answer("text sizes for rooms", {"dimensions size=5", "text size of room name=12", "O K"});
     Answer("text sizes for rooms", {"dimensions size=abc", "O K"});
+    Answer("text sizes for rooms", {"dimensions size=10", "O K"});
     ASSERT_TRUE(Prog.RunCommand("CmDefrmtextExecute"));
-    EXPECT_EQ(Ui.MessageCount(), 2);
+    EXPECT_EQ(Ui.MessageCount(), 3);
     EXPECT_EQ(Ui.LastMessage(), "dimensions input is incorrect\n6 - 20");
     EXPECT_EQ(Setting("MOFFSET.CFG"), "400 600 1000 0 10 10 12");
 }

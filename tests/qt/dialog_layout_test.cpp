@@ -77,6 +77,16 @@ TEST(DialogLayoutTest, NoWidgetsOverlapAndEveryLabelSitsBesideItsField) {
             SCOPED_TRACE(f.Label);
             QWidget* edit = shown.Form.FieldWidget(f.Label);
             QLabel* label = LabelOf(shown.Form, edit);
+            if (!f.Unit.empty()) {
+                // The unit stands just right of its box, on its row.
+                auto* unit = shown.Form.findChild<QLabel*>(QString::fromStdString(f.Label) + " unit");
+                ASSERT_NE(unit, nullptr);
+                EXPECT_EQ(unit->text().toStdString(), f.Unit);
+                const QRect u = shown.In(unit), e = shown.In(edit);
+                EXPECT_TRUE(SameRow(u, e));
+                EXPECT_GE(u.left(), e.right());
+                EXPECT_LE(u.left() - e.right(), 16);
+            }
             if (f.Label == f.Group) {
                 // Named by the title of its box, which it stands at the top of.
                 EXPECT_EQ(label, nullptr);
@@ -95,10 +105,15 @@ TEST(DialogLayoutTest, NoWidgetsOverlapAndEveryLabelSitsBesideItsField) {
             EXPECT_LE(e.left() - textEnd, 16);
             EXPECT_TRUE(label->alignment() & Qt::AlignRight);
         }
-        // A group's title is said once, by its box.
-        std::set<std::string> titles;
-        for (QGroupBox* box : shown.Form.findChildren<QGroupBox*>())
-            titles.insert(box->title().toStdString());
+        // A group's title is said once, by its box, in the description's words: a box's title takes "&&"
+        // for "&" as a button does.
+        std::set<std::string> titles, groups;
+        for (const DialogField& f : shown.D.Fields)
+            groups.insert(f.Group);
+        for (QGroupBox* box : shown.Form.findChildren<QGroupBox*>()) {
+            EXPECT_EQ(groups.count(box->title().toStdString()), 1u) << box->title().toStdString();
+            titles.insert(LabelText(box->title().toStdString()).toStdString());
+        }
         for (QLabel* l : shown.Form.findChildren<QLabel*>())
             EXPECT_EQ(titles.count(l->text().toStdString()), 0u) << l->text().toStdString();
     }

@@ -68,5 +68,38 @@ TEST_F(DialogRefusalTest, ABadNameInNewKeepsTheDialogOpenWithItsChoicesUntilTheN
     EXPECT_TRUE(std::filesystem::exists(Home.Path / "DWGS" / "Jones.BMS"));
 }
 
+// A word typed into a number box: the box's refusal shows over the dialog, which stays open with the
+// word still there to be put right; only the corrected size is stored.
+TEST_F(DialogRefusalTest, AWordInANumberBoxIsRefusedAndTheDialogStaysOpen) {
+    StartAndWaitForTheDrawing();
+    std::vector<std::string> boxes;
+    bool openAfterRefusal = false;
+    std::string kept;
+    auto answerTheBox = [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) return;
+        boxes.push_back(box->windowTitle().toStdString() + ": " + box->text().toStdString());
+        box->button(QMessageBox::Ok)->click();
+    };
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* form = qobject_cast<DialogForm*>(modal);
+        if (!form || form->windowTitle() != "text sizes for rooms") return PressEscape(modal);
+        ModalWatcher refusals(answerTheBox);
+        TypeInto(*form, "dimensions size", "ten");
+        QTest::mouseClick(form->ButtonWidget("O K"), Qt::LeftButton);
+        openAfterRefusal = form->isVisible() && form->ClosedBy().empty();
+        kept = qobject_cast<QLineEdit*>(form->FieldWidget("dimensions size"))->text().toStdString();
+        TypeInto(*form, "dimensions size", "12");
+        QTest::keyClick(form->FieldWidget("dimensions size"), Qt::Key_Return);
+    });
+    Form.RunCommand("CmDefrmtextExecute");
+
+    EXPECT_EQ(boxes,
+              (std::vector<std::string>{"text sizes for rooms: dimensions input is incorrect\n6 - 20"}));
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_EQ(kept, "ten");
+    EXPECT_EQ(ReadFile(Home.Path / "CFG" / "MOFFSET.CFG"), "400 600 1000 0 10 12 10");
+}
+
 } // namespace
 } // namespace velmora::test

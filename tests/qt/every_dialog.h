@@ -8,16 +8,20 @@
 #include "dialogs/door_defaults_dialog.h"
 #include "dialogs/door_detail_dialogs.h"
 #include "dialogs/door_type_dialog.h"
+#include "dialogs/double_line_dialog.h"
+#include "dialogs/ext_wall_dialogs.h"
 #include "dialogs/feet_dialog.h"
 #include "dialogs/floor_area_dialog.h"
 #include "dialogs/floor_change_dialog.h"
 #include "dialogs/line_style_dialog.h"
+#include "dialogs/line_text_dialog.h"
 #include "dialogs/new_drawing_dialog.h"
 #include "dialogs/overlay_dialog.h"
 #include "dialogs/print_dialogs.h"
 #include "dialogs/save_as_dialog.h"
 #include "dialogs/save_screen_dialog.h"
 #include "dialogs/scale_dialogs.h"
+#include "dialogs/text_dialogs.h"
 #include "dialogs/titles_dialog.h"
 #include "dialogs/window_dialog.h"
 
@@ -75,6 +79,15 @@ inline std::vector<NamedDialog> EveryDialog() {
         {"sliding door", [] { return TTSdoordlg::Make(1); }},
         {"wardrobe doors", [] { return TTRobedlg::Make(1400, 1); }},
         {"door defaults", [] { return TTDefdoorsdlg::Make(DoorSizes{}, SwingSettings{}); }},
+        {"double lines metric", [] { return TTDblelinedlg::Make(100); }},
+        {"double lines imperial", [] { return TTDblelineimpdlg::Make(4 * 24 + 12); }},
+        {"external wall type", [] { return TTExtwalldlg::Make(1); }},
+        {"custom wall metric", [] { return TTTCustwalldlg::Make(300, 50, 100); }},
+        {"custom wall imperial", [] { return TTCustwallimpdlg::Make(11 * 24, 2 * 24, 4 * 24); }},
+        {"secondary wall lines", [] { return Tsecdlg::Make(); }},
+        {"text", [] { return TTTextdlg::Make(false, true); }},
+        {"centred text", [] { return Ttextcentredlg::Make(); }},
+        {"text on a line", [] { return TTLinetextdlg::Make(); }},
     };
 }
 

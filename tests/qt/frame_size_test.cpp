@@ -66,5 +66,21 @@ TEST_F(FrameSize, AFrameOpenedWideCanBeNarrowedToASmallScreenWithADrawingOpen) {
     EXPECT_LE(Form.ToolBar()->width(), SmallScreen.width());
 }
 
+// On a frame 1000 pixels wide the scale panel's tenth of the bar was too narrow for " pixel = 25 mm.": the
+// short panels read whole, and the guide line gives way.
+TEST_F(FrameSize, TheScaleAndToolPanelsReadWholeOnANarrowFrame) {
+    Form.resize(1000, 700);
+    StartAndWaitForTheDrawing();
+    Form.SetPanel(0, std::string(400, 'W'));
+    QApplication::processEvents();
+    for (int i = 1; i < 3; ++i) {
+        QLabel* panel = Form.PanelLabel(i);
+        SCOPED_TRACE(panel->text().toStdString());
+        ASSERT_FALSE(panel->text().isEmpty());
+        EXPECT_GE(panel->contentsRect().width(), panel->fontMetrics().horizontalAdvance(panel->text()));
+    }
+    EXPECT_GT(PanelWidth(0), PanelWidth(1) + PanelWidth(2));
+}
+
 } // namespace
 } // namespace velmora

@@ -61,6 +61,14 @@ TEST_F(FrameTest, ScreenshotsOfTheFrameItsMenusAndHelp) {
              "menu-" + std::to_string(++i) + "-" + FileName(menuAction->text().remove('&').toStdString()));
         menu->hide();
     }
+    // The colour chooser as the guide line's colour asks it.
+    Ui.SetPanel(0, "GUIDE: Select new colour for the guide line (HINT: not too dark) ");
+    ModalWatcher chooser([](QWidget* modal) {
+        Save(*modal, "colour-chooser");
+        PressEscape(modal);
+    });
+    std::vector<Colorref> custom(16, 0);
+    Ui.ChooseColour(Rgb(255, 255, 192), custom);
     Ui.ShowHelp("file.htm");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Ui.Help()));
     Save(*Ui.Help(), "help");
