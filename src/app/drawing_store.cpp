@@ -28,6 +28,11 @@ std::filesystem::path DrawingFilePath(const AppState& state, int mode, bool forR
 }
 
 FileResult SaveDrawing(AppState& state, int mode) {
+    // The sample drawing of a guided sequence's first step is read from WDS and only shown: a save would
+    // make a stray copy of it under DWGS (and in the recent list's place of a real drawing).
+    const bool sampleShown =
+        state.WizardMode == 1 && (state.WizardStep == 0 || state.WizardStep == 100);
+    if (sampleShown && (mode == ModeWorking || mode == ModeWorkingToo)) return {};
     FileResult result =
         WriteDrawingFile(DrawingFilePath(state, mode), state.DrawingObjects, state.Header(), state.Shift());
     if (result.Ok() && state.DrawingObjects.ObjectCount() > 0) state.DrawingReady = 2;

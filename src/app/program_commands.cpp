@@ -13,6 +13,7 @@
 #include "tools/line_commands.h"
 #include "tools/shape_commands.h"
 #include "tools/text_commands.h"
+#include "app/wizard_sequence.h"
 #include "tools/line_label.h"
 #include "tools/multiline.h"
 #include "view/drawing_window.h"
@@ -89,6 +90,7 @@ void Program::RegisterHelpCommands() {
         U.RunDialog(about);
     });
     Commands.Add("CmContextExecute", [this] { CmContextExecute(S, U); });
+    Commands.Add("CmWizardsExecute", [this] { CmWizardsExecute(*this); });
 }
 
 void Program::RegisterCustomiseCommands() {
