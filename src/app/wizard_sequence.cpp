@@ -56,7 +56,8 @@ void ShowWizardPanels(AppState& s, Ui& ui) {
         ui.SetWizardPanels("", "");
         return;
     }
-    ui.SetWizardPanels(WizardStepText(s.WizardSequence, s.WizardStep), AtFirstStep(s) ? "" : WizardCancelNote);
+    ui.SetWizardPanels(WizardStepText(s.WizardSequence, s.WizardStep),
+                       AtFirstStep(s) ? "" : WizardCancelNote);
 }
 
 void EndWizard(AppState& s, Ui& ui) {

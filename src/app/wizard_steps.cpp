@@ -46,10 +46,12 @@ constexpr std::array WallSteps{
              "Press the RIGHT arrow key and type 30 ft 6 in",
              " WIZARD - Moving Around the Base\n\n"
              "Press the RIGHT arrow key and type 9000"},
-    StepText{7, " WIZARD\n Press the DOWN Arrow key\n and type 17 ft", " WIZARD\n Press the DOWN Arrow key\n and type 7000"},
+    StepText{7, " WIZARD\n Press the DOWN Arrow key\n and type 17 ft",
+             " WIZARD\n Press the DOWN Arrow key\n and type 7000"},
     StepText{8, " WIZARD\n Press the LEFT Arrow key\n the length 20 ft 6 in is given for you",
              " WIZARD\n Press the LEFT Arrow key\n the length 6000 is given for you"},
-    StepText{9, " WIZARD\n Press the DOWN Arrow key\n and type 6 ft", " WIZARD\n Press the DOWN Arrow key\n and type 2000"},
+    StepText{9, " WIZARD\n Press the DOWN Arrow key\n and type 6 ft",
+             " WIZARD\n Press the DOWN Arrow key\n and type 2000"},
     StepText{10, " WIZARD\n Press the LEFT Arrow key\n the length 10 ft is given for you",
              " WIZARD\n Press the LEFT Arrow key\n the length 3000 is given for you"},
     StepText{11,
@@ -126,9 +128,10 @@ constexpr std::array RoomSteps{
              " WIZARD  New 2400 x 2550 Design Room\n\n"
              "Name the room Bathroom, 2400 x 2550, wet area colour, vertical dimensions; the boundary grid "
              "appears"},
-    StepText{106,
-             "WIZARD\n\n Drag it against the right side of Bed 1 (it aligns itself), then add a new design room",
-             ""},
+    StepText{
+        106,
+        "WIZARD\n\n Drag it against the right side of Bed 1 (it aligns itself), then add a new design room",
+        ""},
     StepText{107,
              " WIZARD - New 10' x 11' Design Room\n\n"
              "Name the room Bed 2, 10 ft x 11 ft, bedroom colour, horizontal dimensions",
@@ -145,9 +148,10 @@ constexpr std::array RoomSteps{
              "Drag it against the right side of Bed 2, check the alignment, then select 'Mark External Walls "
              "on LAYOUT' and answer Yes to the question",
              ""},
-    StepText{111,
-             " WIZARD  Floor Details\n\nType the floor height 96 (inches), then the floor thickness 4 (inches)",
-             " WIZARD  Floor Details\n\nType the floor height 2400 (mm), then the floor thickness 100 (mm)"},
+    StepText{
+        111,
+        " WIZARD  Floor Details\n\nType the floor height 96 (inches), then the floor thickness 4 (inches)",
+        " WIZARD  Floor Details\n\nType the floor height 2400 (mm), then the floor thickness 100 (mm)"},
     StepText{112, " WIZARD  External Wall Type\n\nSelect the brick veneer wall, then press O K", ""},
     StepText{113,
              " WIZARD You should have something like this...\n\n"
@@ -177,8 +181,7 @@ constexpr std::array RoomSteps{
              ""},
 };
 
-template <std::size_t N>
-std::string Find(const std::array<StepText, N>& steps, int step, bool metric) {
+template <std::size_t N> std::string Find(const std::array<StepText, N>& steps, int step, bool metric) {
     for (const StepText& s : steps) {
         if (s.Step != step) continue;
         return metric && *s.Metric ? s.Metric : s.Imperial;

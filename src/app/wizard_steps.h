@@ -7,7 +7,12 @@
 namespace velmora {
 
 // The four sequences: external walls metric and imperial, design rooms metric and imperial.
-enum WizardSequenceNo { WizardWallsMetric = 1, WizardWallsImperial = 2, WizardRoomsMetric = 3, WizardRoomsImperial = 4 };
+enum WizardSequenceNo {
+    WizardWallsMetric = 1,
+    WizardWallsImperial = 2,
+    WizardRoomsMetric = 3,
+    WizardRoomsImperial = 4
+};
 
 // The first step of each kind of sequence, and the step past the last (the sequence then ends).
 inline constexpr int WizardWallsFirstStep = 0;

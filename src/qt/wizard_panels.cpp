@@ -44,8 +44,8 @@ void PaintWizardPanels(QPainter& p, QSize area, const WizardPanelTexts& texts) {
         p.setPen(Qt::black);
         p.setBrush(QColor(0, 255, 255));
         p.drawRect(box.adjusted(0, 0, -1, -1));
-        p.drawText(box.adjusted(Margin, Margin, -Margin, -Margin), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                   text);
+        p.drawText(box.adjusted(Margin, Margin, -Margin, -Margin),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
     }
     if (!texts.Note.empty()) {
         const QRect box((area.width() - NoteWidth) / 2, 0, NoteWidth, NoteHeight);
@@ -55,7 +55,8 @@ void PaintWizardPanels(QPainter& p, QSize area, const WizardPanelTexts& texts) {
         // The note is one line in its strip: smaller letters, and cut short only on a very narrow screen.
         p.setFont(BoldFont(10));
         p.setPen(QColor(255, 0, 0));
-        p.drawText(box, Qt::AlignCenter, QFontMetrics(p.font()).elidedText(Trimmed(texts.Note), Qt::ElideRight, NoteWidth));
+        p.drawText(box, Qt::AlignCenter,
+                   QFontMetrics(p.font()).elidedText(Trimmed(texts.Note), Qt::ElideRight, NoteWidth));
     }
     p.restore();
 }

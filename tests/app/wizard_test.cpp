@@ -24,7 +24,6 @@ constexpr const char* WallsMetric[] = {"using 'draw external walls' option", "in
 
 class WizardTest : public ::testing::Test {
 public: // the cases' answers reach the fixture from lambdas
-
     WizardTest() : Ui(Transcript), Prog(State, Ui) {
         fs::copy(VELMORA_HOME_TEMPLATE, Home.Path, fs::copy_options::recursive);
         State.HomePath = Home.Path;
@@ -102,11 +101,16 @@ TEST_F(WizardTest, NewShowsEachStepBeforeTheQuestionItExplains) {
     const std::string t = Transcript.str();
     const auto at = [&t](const std::string& s) { return t.find(s); };
     const std::size_t order[] = {
-        at("[wizard]  WIZARD - New Drawing"),       at("[dialog \"new drawing\"]"),
-        at("[wizard]  WIZARD - Floor Details"),     at("FLOOR HEIGHT [2400]"),
-        at("FLOOR THICKNESS [100]"),                at("[wizard]  WIZARD - External Wall Type"),
-        at("[dialog \"external wall type\"]"),      at("[wizard]  WIZARD - Position of Secondary"),
-        at("[dialog \"secondary wall lines\"]"),    at("[wizard]  WIZARD - Starting Point of First Wall"),
+        at("[wizard]  WIZARD - New Drawing"),
+        at("[dialog \"new drawing\"]"),
+        at("[wizard]  WIZARD - Floor Details"),
+        at("FLOOR HEIGHT [2400]"),
+        at("FLOOR THICKNESS [100]"),
+        at("[wizard]  WIZARD - External Wall Type"),
+        at("[dialog \"external wall type\"]"),
+        at("[wizard]  WIZARD - Position of Secondary"),
+        at("[dialog \"secondary wall lines\"]"),
+        at("[wizard]  WIZARD - Starting Point of First Wall"),
     };
     for (std::size_t i = 0; i < std::size(order); ++i) {
         ASSERT_NE(order[i], std::string::npos) << i << "\n" << t;
