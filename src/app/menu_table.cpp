@@ -133,18 +133,18 @@ Menu ToolsMenu() {
 Menu DesignRoomsMenu() {
     return {"Design Rooms",
             {
-                Item("NewDesignRoom1", "New Design Room", "CmDroomExecute", Later),
-                Item("EnlargeRoom1", "Enlarge Room", "CmExpandroomExecute", Later),
-                Item("ShrinkRoom1", "Shrink Room", "CmShrinkdroomExecute", Later),
-                Item("MoveRoom1", "Move Room", "CmDroommoveExecute", Later),
-                Item("RotateRoom1", "Rotate Room", "CmRotatedroomExecute", Later),
-                Item("DeleteRoom1", "DELETE Room", "CmDeletedroomExecute", Later),
-                Item("MaxDesignRoomSize1", "Max Design Room Size", "CmMaxdroomExecute", Later),
-                Item("LayoutGrid1", "Layout Grid", "CmLytgridExecute", Later),
+                Item("NewDesignRoom1", "New Design Room", "CmDroomExecute", Built),
+                Item("EnlargeRoom1", "Enlarge Room", "CmExpandroomExecute", Built),
+                Item("ShrinkRoom1", "Shrink Room", "CmShrinkdroomExecute", Built),
+                Item("MoveRoom1", "Move Room", "CmDroommoveExecute", Built),
+                Item("RotateRoom1", "Rotate Room", "CmRotatedroomExecute", Built),
+                Item("DeleteRoom1", "DELETE Room", "CmDeletedroomExecute", Built),
+                Item("MaxDesignRoomSize1", "Max Design Room Size", "CmMaxdroomExecute", Built),
+                Item("LayoutGrid1", "Layout Grid", "CmLytgridExecute", Built),
                 Separator(),
-                Item("FinishDesignRooms1", "FINISH Design Rooms", "CmLockdroomsExecute", Later),
-                Item("AlterFinishedRoom1", "ALTER Finished Room", "CmChangedroomsExecute", Later),
-                Item("MarkExternalWalls1", "Mark External Walls on Layout", "CmExtwallExecute", Later),
+                Item("FinishDesignRooms1", "FINISH Design Rooms", "CmLockdroomsExecute", Built),
+                Item("AlterFinishedRoom1", "ALTER Finished Room", "CmChangedroomsExecute", Built),
+                Item("MarkExternalWalls1", "Mark External Walls on Layout", "CmExtwallExecute", Built),
             }};
 }
 
@@ -237,13 +237,13 @@ std::vector<ToolButton> BuildToolBar() {
         {"Polygon", "CmPolygonExecute", "Polygon icon: draw a filled polygon", "polygon", Built},
         {"New Design Room", "CmDroomExecute", "Design room icon: add a new design room", "droom", Later},
         {"FINISH Design Rooms", "CmLockdroomsExecute", "Finish icon: turn the design rooms into walls",
-         "finish", Later},
+         "finish", Built},
         {"Max Design Room Size", "CmMaxdroomExecute", "Max room icon: measure the free space for a room",
          "maxroom", Later},
         {"ALTER Finished Room", "CmChangedroomsExecute",
-         "Alter icon: take a finished room back to a design room", "alterroom", Later},
+         "Alter icon: take a finished room back to a design room", "alterroom", Built},
         {"Mark External Walls on Layout", "CmExtwallExecute",
-         "Mark icon: mark the external wall corners round the layout", "markwalls", Later},
+         "Mark icon: mark the external wall corners round the layout", "markwalls", Built},
         {"Layout Grid", "CmLytgridExecute", "Grid icon: show or hide the layout grid", "grid", Later},
     };
 }

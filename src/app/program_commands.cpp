@@ -1,7 +1,6 @@
 // The commands of the frame by handler name. Commands of menu items that are not built yet are not
 // registered: the menu table shows them disabled and RunCommand refuses them.
 #include "app/customise_commands.h"
-#include "building/internal_wall_command.h"
 #include "app/file_commands.h"
 #include "app/floor_area.h"
 #include "app/help_pages.h"
@@ -9,13 +8,17 @@
 #include "app/program.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
+#include "app/wizard_sequence.h"
+#include "building/design_room_commands.h"
+#include "building/finish_commands.h"
+#include "building/internal_wall_command.h"
+#include "building/layout_marking.h"
 #include "output/output_commands.h"
 #include "tools/line_commands.h"
-#include "tools/shape_commands.h"
-#include "tools/text_commands.h"
-#include "app/wizard_sequence.h"
 #include "tools/line_label.h"
 #include "tools/multiline.h"
+#include "tools/shape_commands.h"
+#include "tools/text_commands.h"
 #include "view/drawing_window.h"
 
 namespace velmora {
@@ -51,6 +54,18 @@ void Program::RegisterCommands() {
     Commands.Add("CmRndRectExecute", [this] { CmRndRectExecute(S, U); });
     Commands.Add("CmPolygonExecute", [this] { CmPolygonExecute(S, U); });
     Commands.Add("CmIntwallExecute", [this] { CmIntwallExecute(S, U, [this] { CmPlanExecute(*this); }); });
+    Commands.Add("CmExtwallExecute", [this] { CmExtwallExecute(S, U, Child.get()); });
+    Commands.Add("CmLockdroomsExecute", [this] { CmLockdroomsExecute(S, U, Child.get()); });
+    Commands.Add("CmChangedroomsExecute", [this] { CmChangedroomsExecute(S, U); });
+    for (const auto& [name, command] : {std::pair{"CmDroomExecute", &CmDroomExecute},
+                                        {"CmExpandroomExecute", &CmExpandroomExecute},
+                                        {"CmShrinkdroomExecute", &CmShrinkdroomExecute},
+                                        {"CmDroommoveExecute", &CmDroommoveExecute},
+                                        {"CmRotatedroomExecute", &CmRotatedroomExecute},
+                                        {"CmDeletedroomExecute", &CmDeletedroomExecute},
+                                        {"CmMaxdroomExecute", &CmMaxdroomExecute},
+                                        {"CmLytgridExecute", &CmLytgridExecute}})
+        Commands.Add(name, [this, command] { command(S, U); });
     RegisterViewCommands();
     RegisterHelpCommands();
     RegisterCustomiseCommands();

@@ -5,6 +5,7 @@
 #include "app/keep_changes.h"
 #include "app/view_centring.h"
 #include "building/external_wall_plan.h"
+#include "building/finish_walls.h"
 #include "building/wall_geometry.h"
 #include "building/wall_types.h"
 #include "model/drawing_objects.h"
@@ -82,6 +83,9 @@ void TExtwallobjtool::Operation(int code) {
         break;
     case 5:
         FinishFloor();
+        break;
+    case 7:
+        MakeWallsFromMarks(S, U, *this);
         break;
     default:
         break;

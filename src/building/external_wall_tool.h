@@ -17,7 +17,7 @@ public:
     // Whether the wall from the tool's points can be made, joined to its neighbours as Commit would.
     bool CanCommit() const override;
     // 2 the suggested length of the next arrow, 3 copy the walls of the floor below, 4 copy the ground floor
-    // into the basement, 5 finish a completed floor; others nothing.
+    // into the basement, 5 finish a completed floor, 7 the walls of the layout's corner marks; others nothing.
     void Operation(int code) override;
 
     // Where the inner lines lie from a wall that touches no other: 1 below, 2 left, 3 above, 4 right. The

@@ -5,6 +5,7 @@
 #include "app/drawing_store.h"
 #include "app/keep_changes.h"
 #include "app/undo_store.h"
+#include "building/finish_rooms.h"
 #include "building/internal_wall_faces.h"
 #include "dialogs/double_line_dialog.h"
 #include "view/units.h"
@@ -73,6 +74,13 @@ void TInwallobjtool::KeyStep(Canvas& dc, Size client, const KeyEvent& key, Point
         MoveCursorTo(dc, UserEnd->X, UserEnd->Y);
         cursor = U.CursorPos();
     }
+}
+
+void TInwallobjtool::Adjust(int, int, int y) {
+    if (Step != StepFinishRooms) return;
+    PenColour = S.CurrentColour;
+    const FinishResult r = FinishRooms(S, U, y == 2 ? ViewLayout : S.CurrentView, PenColour);
+    BoxX1 = r.Box.Left, BoxY1 = r.Box.Top, BoxX2 = r.Box.Right, BoxY2 = r.Box.Bottom;
 }
 
 void TInwallobjtool::Operation(int code) {

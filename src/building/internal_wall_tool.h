@@ -30,6 +30,9 @@ public:
     // an arrow towards the second line); 3: the stop end at the start of the wall just made; 5: the stop
     // end at the run's end.
     void Operation(int code) override;
+    // Step 1500: the design rooms finished into walls and labels of the current view, y 1 those of the
+    // current view, 2 those of the layout view. Other steps nothing here.
+    void Adjust(int amount, int x, int y) override;
 
     // Set by the command: the side code of the second line (also kept in HitKind, where the start check
     // looks for the side a first wall must run to).

@@ -38,6 +38,7 @@ enum : int {
     StepCentreRectThird = 37,
     StepCentreRectDone = 38,
     StepMultiline = 40,
+    StepFinishRooms = 1500, // the internal-wall tool's Adjust finishes design rooms into walls
 };
 
 // The Zoom Up sub-state parked in AuxStep by the drawing window.

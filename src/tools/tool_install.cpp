@@ -1,5 +1,6 @@
 #include "tools/tool_install.h"
 
+#include "building/design_room_tool.h"
 #include "building/external_wall_tool.h"
 #include "building/internal_wall_tool.h"
 #include "tools/arc_tool.h"
@@ -15,7 +16,7 @@ namespace velmora {
 
 namespace {
 
-// Kinds whose tools (move, copy, walls, openings, design rooms) come with the
+// Kinds whose tools (move, copy, walls, openings) come with the
 // commands that use them. Until a kind's class is added to MakeTool it installs the pick tool.
 bool IsPendingKind(int kind) {
     switch (kind) {
@@ -23,8 +24,6 @@ bool IsPendingKind(int kind) {
     case 78:
     case 15:
     case 200:
-    case 29000:
-    case 29001:
         return true;
     default:
         return false;
@@ -50,6 +49,9 @@ std::unique_ptr<TDrawingtool> MakeDraftingTool(AppState& state, Ui& ui, int kind
         return std::make_unique<TExtwallobjtool>(state, ui);
     case ModeInWall:
         return std::make_unique<TInwallobjtool>(state, ui);
+    case 29000:
+    case 29001:
+        return std::make_unique<TDRoomobjtool>(state, ui, kind);
     default:
         return nullptr;
     }

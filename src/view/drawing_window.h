@@ -177,6 +177,10 @@ private:
     void RightDown(Point px);
     void LeftUp(Point px);
     bool SwitchToDesignRoom(Canvas& dc, Point px);
+    // The room tool's press: its pick, and the refusals of a pick or a measurement.
+    void RoomPress(Canvas& dc, Point px);
+    // A room dropped: the drawing changed, the room's old and new places repainted.
+    void AfterRoomDrop();
     void CentrePick(Canvas& dc, Point px);
     bool PressIgnored() const;
     void LeftDownToTool(Canvas& dc, Point px);
@@ -210,6 +214,7 @@ private:
     void ToggleAngleMode();
     std::string LengthTitle() const;
     std::optional<int> SegmentLength(Key arrow);
+    void RoomArrow(Canvas& dc, Key arrow, Point cursor);
     bool EndsOnSheet(Key arrow, int length) const;
     void ArrowSegment(Canvas& dc, Key arrow, Point cursor);
     void FinishRun(Canvas& dc);
@@ -217,6 +222,9 @@ private:
     void RunGuide();
     bool RunClosed() const;
     void FinishBase(Canvas& dc);
+    // The closed marks of the layout become the ground floor: external walls, their dimensions, the rooms'
+    // internal walls and labels, the title and the floor area.
+    void FinishLayout(Canvas& dc);
     void NextTextLine();
 
     // The polygon tool's keys: a corner or the close, then its status line, or the pick tool once the

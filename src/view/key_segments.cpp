@@ -219,7 +219,35 @@ bool TMDIChild::EndsOnSheet(Key arrow, int length) const {
     return x >= 10 && y >= 10 && x <= S.SheetWidth * u && y <= S.SheetHeight * u;
 }
 
+// An arrow on a picked design room: a typed distance (enlarge, shrink, move) or one fine step (65).
+void TMDIChild::RoomArrow(Canvas& dc, Key arrow, Point cursor) {
+    TDrawingtool* tool = Tool();
+    const int step = tool->Step;
+    if (step != 20 && step != 21 && step != 55 && step != 65) {
+        ReturnToPickTool(S, U);
+        return;
+    }
+    int amount = 0;
+    if (step != 65) {
+        const auto length = SegmentLength(arrow);
+        if (!length) return;
+        amount = *length;
+    }
+    tool->MadeIndex = -1;
+    KeyEvent key{arrow};
+    tool->KeyStep(dc, U.ClientSize(), key, cursor, amount);
+    if (step != 65) tool->Step = 0;
+    if (tool->MadeIndex < 0) return; // refused: the room is as it was
+    SaveDrawing(S, ModeWorking);
+    S.SaveState = 1;
+    InvalidateChange(ChangeBoxOnly);
+}
+
 void TMDIChild::ArrowSegment(Canvas& dc, Key arrow, Point cursor) {
+    if (Tool()->Mode == 29000 || Tool()->Mode == 29001) {
+        RoomArrow(dc, arrow, cursor);
+        return;
+    }
     const auto length = SegmentLength(arrow);
     if (!length) return;
     TDrawingtool* tool = Tool();
@@ -319,6 +347,10 @@ bool TMDIChild::RunClosed() const {
 
 // A closed run finishes the base: the automatic dimensions of the view, then the pick tool.
 void TMDIChild::FinishBase(Canvas& dc) {
+    if (Tool()->Mode == ModeConstruction && S.CurrentView == ViewLayoutMarking) {
+        FinishLayout(dc);
+        return;
+    }
     const bool walls = Tool()->Mode == ModeExtWall;
     Tool()->Marked = 0;
     // A floor of walls is centred on the sheet and measured before it is dimensioned and titled.

@@ -30,6 +30,16 @@ bool IsCentreRectStep(int step) {
     return step >= StepCentreRectFirst && step <= StepCentreRectThird;
 }
 
+bool IsRoomMode(int mode) {
+    return mode == 29000 || mode == 29001;
+}
+
+// The room tool's steps that hear a left press: the plain tool and the commands that pick a room.
+bool RoomStepTakesPress(int step) {
+    return step < 5 || step == 20 || step == 21 || step == 30 || step == 40 || step == 50 || step == 1000 ||
+           step == 29001;
+}
+
 } // namespace
 
 void TMDIChild::OnMouseDown(MouseButton button, Point px) {
@@ -66,6 +76,11 @@ void TMDIChild::LeftDown(Point px) {
         tool->Step = 0;
         return;
     }
+    // The room tool's steps come first: its rotate step shares its number with the centre-of-line pick.
+    if (IsRoomMode(tool->Mode)) {
+        RoomPress(*dc, px);
+        return;
+    }
     if (SwitchToDesignRoom(*dc, px)) return;
     if (centrePick) {
         CentrePick(*dc, px);
@@ -76,6 +91,40 @@ void TMDIChild::LeftDown(Point px) {
         return;
     }
     LeftDownToTool(*dc, px);
+}
+
+void TMDIChild::RoomPress(Canvas& dc, Point px) {
+    TDrawingtool* tool = Tool();
+    if (tool->Marked > 0) tool->Marked = 0;
+    // A move picked earlier and never given its arrow is given up by the next press, before this press
+    // picks again (so the press that picks keeps its step 55 or 65 for the arrow that follows).
+    if (tool->Step == 55 || tool->Step == 65) tool->Step = 0;
+    const int step = tool->Step;
+    if (!RoomStepTakesPress(step)) return;
+    tool->HitFound = false;
+    tool->LeftDown(dc, U.ClientSize(), px.X, px.Y);
+    if (step != 1000 && !tool->HitFound) {
+        U.Message("", "no room selected - re select and retry", MessageKind::Error);
+        return;
+    }
+    if (tool->Step >= 10001 && tool->Step <= 10004) {
+        static constexpr const char* refusals[] = {
+            "the click was probably outside the external walls", "one of the measuring walls was angled",
+            "the click was inside a room or on a wall - click in the free area to measure",
+            "there is no wall or room on every side of the click - click between rooms or walls"};
+        U.Message("", refusals[tool->Step - 10001]);
+        tool->Step = 0;
+        return;
+    }
+    if (step == 30 || step == 40) {
+        SaveDrawing(S, ModeWorking);
+        tool->Step = 0;
+        S.SaveState = 1;
+        if (S.CurrentView >= 120 && S.CurrentView <= 124)
+            InvalidateChange(ChangeBoxOnly);
+        else
+            U.Invalidate();
+    }
 }
 
 // A click on a design room with any other tool switches to the room tool of that room.
@@ -167,7 +216,8 @@ void TMDIChild::CentredTextPress(Canvas& dc, Point px) {
     tool->MadeIndex = -1;
     tool->PlaceText(dc, U.ClientSize(), px.X, px.Y, Ttextcentredlg::Text(d));
     SaveDrawing(S, ModeWorking);
-    U.SetPanel(0, "GUIDE: you can continue using the same text function by clicking LEFT button on TEXT point");
+    U.SetPanel(0,
+               "GUIDE: you can continue using the same text function by clicking LEFT button on TEXT point");
 }
 
 void TMDIChild::RightDown(Point px) {
@@ -175,7 +225,9 @@ void TMDIChild::RightDown(Point px) {
     Canvas* dc = U.WindowCanvas();
     if (!tool) return;
     tool->Window = this;
-    const bool room = tool->Mode == 29000 || tool->Mode == 29001;
+    const bool room = IsRoomMode(tool->Mode);
+    if (room && (tool->Step == 55 || tool->Step == 65 || tool->Step == 10001)) tool->Step = 0;
+    if (room) tool->HitFound = false;
     if ((room && (tool->Step == 0 || tool->Step == 50)) || tool->Mode == ModeMove) {
         if (!dc) return;
         ApplyMapping(*dc);
@@ -219,6 +271,15 @@ void TMDIChild::OnMouseUp(MouseButton button, Point px) {
     tool->Window = this;
     ApplyMapping(*dc);
     tool->RightUp(*dc, U.ClientSize(), px.X, px.Y);
+    if (IsRoomMode(tool->Mode)) AfterRoomDrop();
+}
+
+void TMDIChild::AfterRoomDrop() {
+    S.SaveState = 1;
+    if (S.CurrentView >= 120 && S.CurrentView <= 124)
+        InvalidateChange(ChangeBoxOnly);
+    else
+        U.Invalidate();
 }
 
 void TMDIChild::LeftUp(Point px) {
@@ -234,6 +295,14 @@ void TMDIChild::LeftUp(Point px) {
         tool->Scrolled = 1;
     }
     const int mode = tool->Mode, step = tool->Step;
+    if (IsRoomMode(mode) && (step == 5 || step == 6 || step == 1000)) {
+        if (Canvas* dc = U.WindowCanvas()) {
+            ApplyMapping(*dc);
+            tool->LeftUp(*dc, U.ClientSize(), px.X, px.Y);
+            if (step != 1000) AfterRoomDrop();
+        }
+        return;
+    }
     if (mode == 25) {
         ChangeTextAt(px);
         return;

@@ -10,6 +10,7 @@
 #include "app/session_script.h"
 #include "app/undo_store.h"
 #include "dialogs/new_drawing_dialog.h"
+#include "tools/drawing_tool.h"
 #include "model/drawing_names.h"
 #include "model/file_io.h"
 #include "platform/recording_canvas.h"
@@ -233,9 +234,11 @@ TEST_F(FileCommandsTest, NewWithEitherMethodAndSystemStartsWithTheSixFloorRecord
                                    "use arrow keys for input");
             EXPECT_EQ(Ui.Panel(2), "external walls");
         } else {
-            // The design-room tool comes later: the drawing is left with the pick tool, which says so.
-            EXPECT_EQ(Ui.Panel(0), "GUIDE: Select a function or drawing tool");
-            EXPECT_EQ(Ui.Panel(2), " pick tool");
+            // The layout method leaves the design-room tool waiting for its first room.
+            EXPECT_EQ(Ui.Panel(0), "GUIDE: Assemble your design rooms - add using the Design Room Icon");
+            EXPECT_EQ(Ui.Panel(2), " design rooms");
+            ASSERT_TRUE(State.CurrentTool);
+            EXPECT_EQ(State.CurrentTool->Mode, 29000);
         }
     }
     // The drawings left are remembered, most recent first; the file names the open one on top as well.

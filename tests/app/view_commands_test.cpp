@@ -381,7 +381,8 @@ TEST_F(ViewCommandsTest, LayoutViewTakesTheFinishedRoomsBackOrRefuses) {
     EXPECT_TRUE(InView(ViewGround, 29500).empty());
     EXPECT_EQ(State.LayoutGridOn, 1);
     EXPECT_EQ(State.LastCommand, 260);
-    EXPECT_TRUE(PickToolInstalled()) << "the design room tool is not built: the pick tool stands in";
+    ASSERT_TRUE(State.CurrentTool);
+    EXPECT_EQ(State.CurrentTool->Mode, 29000) << "the design-room tool takes the rooms back";
     EXPECT_TRUE(ListIsTheFile());
 }
 

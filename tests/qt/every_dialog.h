@@ -3,6 +3,7 @@
 
 #include "app/help_pages.h"
 #include "dialogs/customise_dialogs.h"
+#include "dialogs/design_room_dialogs.h"
 #include "dialogs/display_mode_dialog.h"
 #include "dialogs/feet_dialog.h"
 #include "dialogs/floor_area_dialog.h"
@@ -57,6 +58,10 @@ inline std::vector<NamedDialog> EveryDialog() {
          [] {
              return TTTitledlg::Make({"a", "b", "c", "d", "e", "f"});
          }},
+        {"room partition metric", [] { return TTRoomptndlg::Make(100); }},
+        {"room partition imperial", [] { return TTRoomptnimp::Make(108); }},
+        {"room details metric", [] { return TTRoomdlg::Make(3000, 3600, 2, 3); }},
+        {"room details imperial", [] { return TTRoomimpdlg::Make(24 * 102, 24 * 144, 4, 2); }},
         {"about", [] { return AboutDialog(); }},
     };
 }

@@ -59,7 +59,7 @@ TEST(InstallTool, ThePickToolSaysSoAndOtherToolsLeaveThePanelsToTheirCommands) {
 // Kinds whose tools come with later commands give the pick tool, and the status bar names the tool that
 // really receives the events.
 TEST(InstallTool, KindsWithoutTheirToolYetInstallThePickTool) {
-    for (int kind : {14, 78, 15, 200, 29000, 29001}) {
+    for (int kind : {14, 78, 15, 200}) {
         SCOPED_TRACE(kind);
         WindowFixture f;
         EXPECT_FALSE(ToolKindAvailable(kind));
@@ -71,6 +71,13 @@ TEST(InstallTool, KindsWithoutTheirToolYetInstallThePickTool) {
     EXPECT_TRUE(ToolKindAvailable(21));
     EXPECT_TRUE(ToolKindAvailable(100));
     EXPECT_TRUE(ToolKindAvailable(150));
+    // The design-room tool keeps the kind it was installed with as its Mode (29001: the room commands).
+    for (int kind : {29000, 29001}) {
+        WindowFixture f;
+        EXPECT_TRUE(ToolKindAvailable(kind));
+        InstallTool(f.S, f.Ui, kind);
+        EXPECT_EQ(f.Tool().Mode, kind);
+    }
 }
 
 // The drafting kinds install their own tools, in the mode of the kind.
