@@ -360,6 +360,7 @@ void TMDIChild::FinishBase(Canvas& dc) {
         PlaceFloorTitle(S, U);
         AdvanceWizard(S, U, 11);
         ReportFloorArea(S, U, 2);
+        AdvanceWizard(S, U, 12);
     }
     ReadoutMode = 1;
     ReturnToPickTool(S, U);
