@@ -2,8 +2,8 @@
 
 #include "app/drawing_store.h"
 #include "app/keep_changes.h"
-#include "app/wizard_sequence.h"
 #include "app/undo_store.h"
+#include "app/wizard_sequence.h"
 #include "model/drawing_objects.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_install.h"

@@ -295,7 +295,8 @@ void TMDIChild::AfterSegment(Canvas& dc, bool attempted) {
         RunGuide();
         const bool closed = RunClosed();
         // Each wall of the guided sequence's base is a step of its own; the closing wall is the next one.
-        if (tool->Mode == ModeExtWall && !closed && S.WizardStep >= FirstWallStep && S.WizardStep < ClosingStep)
+        if (tool->Mode == ModeExtWall && !closed && S.WizardStep >= FirstWallStep &&
+            S.WizardStep < ClosingStep)
             AdvanceWizard(S, U, S.WizardStep);
         if (closed) FinishBase(dc);
         return;
