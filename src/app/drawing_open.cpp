@@ -113,12 +113,12 @@ bool OpenDrawingWindow(Program& program, int kind, const std::string& suffix, TF
         return false;
     }
     s.DrawingObjects.Clear();
-    if (s.WizardSequence <= 0) {
-        if (drawing) {
-            s.DrawingObjects.Swap(*drawing);
-        } else if (const FileResult r = LoadDrawing(s, ModeWorking); !r.Ok()) {
-            ui.Message("", r.Message, MessageKind::Error);
-        }
+    // A guided sequence's drawings are read like any other: its sample is what the first step shows, and
+    // the drawing New makes for it must keep its floor records.
+    if (drawing) {
+        s.DrawingObjects.Swap(*drawing);
+    } else if (const FileResult r = LoadDrawing(s, ModeWorking); !r.Ok()) {
+        ui.Message("", r.Message, MessageKind::Error);
     }
     ui.SetPanel(0, "GUIDE: press F1 for HELP");
     s.DrawingReady = 2;
@@ -181,8 +181,7 @@ OpenOutcome OpenPreparedDrawing(Program& program, const std::string& name, OpenS
     s.CurrentView = plan ? ViewGround : ViewLayout;
     s.LayoutGridOn = plan ? 0 : 1;
     s.DrawingReady = 2;
-    // While a guided sequence runs the window leaves the list empty: then the list is no longer the file.
-    const bool listIsFile = !carried && s.WizardSequence <= 0;
+    const bool listIsFile = !carried;
     FinishOpening(s, ui, listIsFile ? &*text : nullptr);
     return OpenOutcome::Opened;
 }

@@ -41,7 +41,12 @@ void KeepSavedDrawing(AppState& state, const std::filesystem::path& file, const 
 } // namespace
 
 FileResult SaveDrawing(AppState& state, int mode) {
+    // The sample drawing of a guided sequence's first step is read from WDS and only shown: a save would
+    // make a stray copy of it under DWGS (and in the recent list's place of a real drawing).
+    const bool sampleShown =
+        state.WizardMode == 1 && (state.WizardStep == 0 || state.WizardStep == 100);
     const bool working = mode == ModeWorking || mode == ModeWorkingToo;
+    if (sampleShown && working) return {};
     const std::filesystem::path file = DrawingFilePath(state, mode);
     std::string text;
     if (working) state.LastSave.reset();

@@ -1,6 +1,7 @@
 #include "app/keep_changes.h"
 
 #include "app/drawing_store.h"
+#include "app/wizard_sequence.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_install.h"
 
@@ -69,12 +70,11 @@ bool AskToKeepChanges(AppState& s, Ui& ui) {
     return true;
 }
 
-bool LeaveGuidedSequence(AppState& s, Ui& ui) {
-    if (s.WizardSequence <= 0 || s.WizardStep == 0 || s.WizardStep == 100) return true;
+bool LeaveGuidedSequence(AppState& s, Ui& ui, bool newContinues) {
+    if (!WizardRunning(s)) return true;
+    if (newContinues && (s.WizardStep == 0 || s.WizardStep == 100)) return true;
     if (!ui.AskYesNo("", "do you wish to leave the Wizard?")) return false;
-    s.WizardSequence = 0;
-    s.WizardMode = 0;
-    s.WizardStep = 0;
+    EndWizard(s, ui);
     return true;
 }
 

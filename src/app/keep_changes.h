@@ -18,9 +18,10 @@ void SaveCurrentBeforeLeaving(AppState& state, Ui& ui);
 // drawing, never replaces or deletes the drawing: the changes are then kept and the user is told.
 bool AskToKeepChanges(AppState& state, Ui& ui);
 
-// A guided sequence past its first step asks "do you wish to leave the Wizard?"; Yes ends the sequence.
-// False when the user stays in it (the command then ends).
-bool LeaveGuidedSequence(AppState& state, Ui& ui);
+// A running guided sequence asks "do you wish to leave the Wizard?"; Yes ends the sequence. A New that
+// continues the sequence (newContinues, at its first step) asks nothing. False when the user stays in it
+// (the command then ends).
+bool LeaveGuidedSequence(AppState& state, Ui& ui, bool newContinues = false);
 
 // Shows a failed write; true when it succeeded.
 bool ReportWrite(Ui& ui, bool ok, const std::string& error);

@@ -192,7 +192,7 @@ Menu HelpMenu() {
                 Item("Quickstart1", "Velmora Basics", "CmQuickstartExecute", Built),
                 Item("Index1", "Search the Help INDEX", "CmIndexExecute", Built),
                 // The guided sequences need the drawing tools they walk through.
-                Item("Wizards1", "Wizards", "CmWizardsExecute", Later),
+                Item("Wizards1", "Wizards", "CmWizardsExecute", Built),
                 Item("CmExample1", "1/ External Wall Example", "CmExamplewallExecute", Built),
                 Item("CmExample2", "2/ Design Room Layout", "CmExampledrmExecute", Built),
                 Item("CmDesroom", "Drawing with Design Rooms", "CmDesroomExecute", Built),

@@ -9,6 +9,7 @@
 #include "app/recent_files.h"
 #include "app/settings_files.h"
 #include "app/undo_store.h"
+#include "app/wizard_sequence.h"
 #include "building/external_wall_setup.h"
 #include "building/external_wall_tool.h"
 #include "dialogs/new_drawing_dialog.h"
@@ -34,8 +35,8 @@ int ReadSetting(const AppState& s, const char* file, int fallback) {
     return v ? (*v)[0] : fallback;
 }
 
-// The guided sequences name their drawing themselves: sequences 1 and 2 start with external walls, 3 and 4
-// with design rooms; 1 and 3 are metric.
+// The guided sequences name their drawing themselves, whatever the dialog said: sequences 1 and 2 start
+// with external walls, 3 and 4 with design rooms; 1 and 3 are metric.
 NewDrawingChoice GuidedChoice(AppState& s) {
     const bool walls = s.WizardSequence <= 2;
     s.MetricFlag = s.WizardSequence == 1 || s.WizardSequence == 3 ? 1 : 0;
@@ -156,15 +157,27 @@ void InstallMethodTool(AppState& s, Ui& ui, int method) {
 }
 
 // Everything that is asked before the drawing left is given up for good.
+// In a guided sequence the dialog is shown as the step asks, and a Cancel anywhere here ends the sequence.
 std::optional<NewDrawingChoice> ChooseNewDrawing(AppState& s, Ui& ui) {
-    if (s.WizardSequence > 0) return GuidedChoice(s);
     std::optional<NewDrawingChoice> choice = AskNewDrawing(s, ui);
-    if (!choice) {
-        s.WizardSequence = s.WizardMode = s.WizardStep = 0;
+    if (choice && WizardRunning(s)) choice = GuidedChoice(s);
+    if (!choice || !MayReplace(s, ui, choice->Name)) {
+        if (WizardRunning(s)) EndWizard(s, ui);
         return std::nullopt;
     }
-    if (!MayReplace(s, ui, choice->Name)) return std::nullopt;
     return choice;
+}
+
+// The sequence's steps between the dialog and the tool: the floor details of the wall sequences.
+bool ContinueGuidedNew(AppState& s, Ui& ui, bool rooms) {
+    if (rooms) {
+        AdvanceWizard(s, ui, 101);
+        return true;
+    }
+    if (!AdvanceWizard(s, ui, 1)) return true;
+    if (!AskWizardFloorDetails(s, ui)) return false;
+    AdvanceWizard(s, ui, 2);
+    return true;
 }
 
 } // namespace
@@ -172,8 +185,10 @@ std::optional<NewDrawingChoice> ChooseNewDrawing(AppState& s, Ui& ui) {
 void CmFilenewExecute(Program& program) {
     AppState& s = program.State();
     Ui& ui = program.GetUi();
-    if (!LeaveGuidedSequence(s, ui)) return;
+    if (!LeaveGuidedSequence(s, ui, true)) return;
     if (s.WizardSequence <= 0) SaveCurrentBeforeLeaving(s, ui);
+    // New is what the first step of a sequence asks for.
+    AdvanceWizard(s, ui, 0) || AdvanceWizard(s, ui, 100);
     const LeftDrawing left = RememberOpenDrawing(s);
 
     program.CloseDrawingWindow();
@@ -203,12 +218,14 @@ void CmFilenewExecute(Program& program) {
 
     const bool rooms = choice->Method == TTNewDlg::MethodLayoutRooms;
     if (!OpenDrawingWindow(program, 1, rooms ? ".LYT" : ".PLN")) return RefuseNewDrawing(s, ui, madeTheFile);
-    if (rooms) {
+    if (!ContinueGuidedNew(s, ui, rooms)) {
+        ReturnToPickTool(s, ui);
+    } else if (rooms) {
         StartLayoutRooms(s, ui);
-    } else {
+    } else if (!StartWallMethod(s, ui) && WizardRunning(s)) {
         // A cancelled wall set-up leaves the new drawing open, empty, with the pick tool: the drawing
-        // exists and is the recent one, as after any New.
-        StartWallMethod(s, ui);
+        // exists and is the recent one, as after any New. It ends a guided sequence.
+        EndWizard(s, ui);
     }
     std::string error;
     ReportWrite(ui, WriteSettingsLine(s.HomePath, "ZOOM.CFG", error, "%d %d", s.ViewExtX, s.ViewExtY), error);

@@ -21,8 +21,9 @@ std::string NameOfChosenFile(const std::string& chosen) {
 void CmFileopenExecute(Program& program) {
     AppState& s = program.State();
     Ui& ui = program.GetUi();
-    SaveCurrentBeforeLeaving(s, ui);
+    // The question first: a user who stays in the sequence has changed nothing.
     if (!LeaveGuidedSequence(s, ui)) return;
+    SaveCurrentBeforeLeaving(s, ui);
     const LeftDrawing left = RememberOpenDrawing(s);
     PrepareForOpening(program);
     ui.SetPanel(0, "GUIDE: select Client name");
@@ -42,8 +43,9 @@ void CmFileopenExecute(Program& program) {
 void OpenRecentEntry(Program& program, int n) {
     AppState& s = program.State();
     Ui& ui = program.GetUi();
-    SaveCurrentBeforeLeaving(s, ui);
+    // The question first: a user who stays in the sequence has changed nothing.
     if (!LeaveGuidedSequence(s, ui)) return;
+    SaveCurrentBeforeLeaving(s, ui);
     const LeftDrawing left = RememberOpenDrawing(s);
     RecentList list = HeldRecentFiles(s);
     const std::string name = PromoteRecent(list, n);

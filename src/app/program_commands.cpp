@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
+#include "app/wizard_sequence.h"
 #include "building/design_room_commands.h"
 #include "building/finish_commands.h"
 #include "building/internal_wall_command.h"
@@ -108,6 +109,7 @@ void Program::RegisterHelpCommands() {
         U.RunDialog(about);
     });
     Commands.Add("CmContextExecute", [this] { CmContextExecute(S, U); });
+    Commands.Add("CmWizardsExecute", [this] { CmWizardsExecute(*this); });
 }
 
 void Program::RegisterCustomiseCommands() {

@@ -254,11 +254,14 @@ void ToExpect(const std::vector<Token>& t, ScriptAction& a) {
         if (a.Index < (a.Expect == ExpectKind::Recent ? 1 : 0))
             throw LineError("there is no " + t[1].Text + " " + t[2].Text);
         a.Expected = t[3].Text;
-    } else if (Is(what, "message") || Is(what, "caption") || Is(what, "help") || Is(what, "readout")) {
-        NeedCount(t, 3, "expect message|caption|help|readout \"text\" (quote a text with blanks)");
+    } else if (Is(what, "message") || Is(what, "caption") || Is(what, "help") || Is(what, "readout") ||
+               Is(what, "wizard") || Is(what, "wizard-note")) {
+        NeedCount(t, 3, "expect message|caption|help|readout|wizard|wizard-note \"text\" (quote a text with blanks)");
         a.Expect = Is(what, "message")   ? ExpectKind::Message
                    : Is(what, "caption") ? ExpectKind::Caption
                    : Is(what, "help")    ? ExpectKind::Help
+                   : Is(what, "wizard")  ? ExpectKind::Wizard
+                   : Is(what, "wizard-note") ? ExpectKind::WizardNote
                                          : ExpectKind::Readout;
         a.Expected = t[2].Text;
     } else if (Is(what, "file")) {
@@ -280,7 +283,7 @@ void ToExpect(const std::vector<Token>& t, ScriptAction& a) {
     } else {
         throw LineError("nothing called \"" + what.Text +
                         "\" can be expected: panel, message, caption, file, cursor, help, checked, enabled, "
-                        "recent, readout");
+                        "recent, readout, wizard, wizard-note");
     }
 }
 

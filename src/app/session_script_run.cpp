@@ -55,6 +55,10 @@ std::string CheckExpect(const ScriptAction& a, ScriptHost& host) {
         return Mismatch("help page", a.Expected, ui.HelpPage());
     case ExpectKind::Readout:
         return Mismatch("readout", a.Expected, ui.Readout());
+    case ExpectKind::Wizard:
+        return Mismatch("wizard panel", a.Expected, ui.WizardStepPanel());
+    case ExpectKind::WizardNote:
+        return Mismatch("wizard note", a.Expected, ui.WizardNotePanel());
     case ExpectKind::Recent: {
         const auto& recent = ui.RecentFiles();
         if (static_cast<std::size_t>(a.Index) > recent.size())

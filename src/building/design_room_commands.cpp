@@ -4,6 +4,7 @@
 #include "app/keep_changes.h"
 #include "app/settings_files.h"
 #include "app/undo_store.h"
+#include "app/wizard_sequence.h"
 #include "building/design_room_tool.h"
 #include "tools/tool_install.h"
 
@@ -102,12 +103,14 @@ bool RunNewRoomSequence(AppState& s, Ui& ui, int width, int length) {
             return false;
         }
         WritePartition(s, ui, *t);
+        AdvanceWizard(s, ui, 14);
     }
     const auto details = AskRoomDetails(ui, s.HomePath, s.MetricFlag, width, length);
     if (!details) {
         ReturnToPickTool(s, ui);
         return false;
     }
+    AdvanceWizard(s, ui, 15) || AdvanceWizard(s, ui, 17);
     RecordUndo(s, ui);
     s.DrawingReady = 2;
     tool->Details = *details;
@@ -134,6 +137,7 @@ void CmDroomExecute(AppState& s, Ui& ui) {
         return;
     }
     if (!InstallRoomTool(s, ui, 29000, 0)) return;
+    AdvanceWizard(s, ui, 13) || AdvanceWizard(s, ui, 16);
     ui.SetPanel(2, "New Room");
     const int size = s.MetricFlag == 1 ? 3000 : 10 * 12 * 24;
     RunNewRoomSequence(s, ui, size, size);

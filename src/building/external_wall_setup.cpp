@@ -3,6 +3,7 @@
 #include "app/drawing_store.h"
 #include "app/keep_changes.h"
 #include "app/settings_files.h"
+#include "app/wizard_sequence.h"
 #include "building/external_wall_tool.h"
 #include "building/wall_types.h"
 #include "dialogs/ext_wall_dialogs.h"
@@ -74,6 +75,7 @@ bool StartExternalWalls(AppState& s, Ui& ui, TExtwallobjtool& tool) {
     }
     tool.Step = 0;
     tool.Scrolled = 0;
+    AdvanceWizard(s, ui, 3);
     if (tool.Mode == ModeExtWall) {
         ui.SetPanel(0, "GUIDE: Select the position of the inner wall line(s) relative to the EXTERNAL wall "
                        "line you will draw");
@@ -83,6 +85,7 @@ bool StartExternalWalls(AppState& s, Ui& ui, TExtwallobjtool& tool) {
             return false;
         }
         tool.SetInnerSide(Tsecdlg::Side(d));
+        AdvanceWizard(s, ui, 4);
     }
     settings.Type = *type;
     settings.Colour = tool.PenColour;

@@ -3,6 +3,7 @@
 #include "app/drawing_store.h"
 #include "app/keep_changes.h"
 #include "app/undo_store.h"
+#include "app/wizard_sequence.h"
 #include "model/drawing_objects.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_install.h"
@@ -72,6 +73,7 @@ void CmLockdroomsExecute(AppState& s, Ui& ui, TMDIChild* window) {
     tool.Adjust(0, 0, 1);
     ui.SetPanel(0, "GUIDE:    ");
     ui.SetPanel(2, "Pick tool");
+    AdvanceWizard(s, ui, 18) || AdvanceWizard(s, ui, 19);
     if (window)
         window->InvalidateChange(ChangeBoxOnly);
     else

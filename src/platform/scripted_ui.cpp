@@ -237,6 +237,15 @@ void ScriptedUi::SetPanel(int index, const std::string& text) {
     Out << "[panel " << index << "] " << OneLine(text) << "\n";
 }
 
+// Each change of either panel goes to the transcript, so a step shown only while a dialog is open can be
+// seen in its place among the dialogs.
+void ScriptedUi::SetWizardPanels(const std::string& step, const std::string& note) {
+    if (step != WizardStep) Out << "[wizard] " << (step.empty() ? "(none)" : OneLine(step)) << "\n";
+    if (note != WizardNote) Out << "[wizard note] " << (note.empty() ? "(none)" : OneLine(note)) << "\n";
+    WizardStep = step;
+    WizardNote = note;
+}
+
 std::string ScriptedUi::Panel(int index) const {
     const auto it = Panels.find(index);
     return it == Panels.end() ? std::string() : it->second;

@@ -55,6 +55,8 @@ public:
     int MessageCount() const { return Messages; }
     const std::string& WindowCaption() const { return Caption; }
     const std::string& Readout() const { return ReadoutText; }
+    const std::string& WizardStepPanel() const { return WizardStep; }
+    const std::string& WizardNotePanel() const { return WizardNote; }
     const std::string& HelpPage() const { return Help; }
     Colorref Background() const { return BackgroundColour; }
     bool MenuChecked(const std::string& handler) const;
@@ -72,6 +74,7 @@ public:
     void SetPanel(int index, const std::string& text) override;
     std::string Panel(int index) const override;
     void SetReadout(const std::string& text) override { ReadoutText = text; }
+    void SetWizardPanels(const std::string& step, const std::string& note) override;
     void SetMenuChecked(const std::string& handler, bool checked) override { Checked[handler] = checked; }
     void SetMenuEnabled(const std::string& handler, bool enabled) override { Enabled[handler] = enabled; }
     void SetRecentFiles(const std::vector<std::string>& names) override { Recent = names; }
@@ -137,6 +140,7 @@ private:
     bool WindowOpen = false;
     std::string Caption;
     std::string ReadoutText;
+    std::string WizardStep, WizardNote;
     std::string Help;
     Colorref BackgroundColour = Rgb(255, 255, 255);
     ScrollState ScrollPos;

@@ -62,6 +62,9 @@ public:
     virtual void SetPanel(int index, const std::string& text) = 0;
     virtual std::string Panel(int index) const = 0;
     virtual void SetReadout(const std::string& text) = 0;
+    // The two panels of a guided sequence over the drawing window: the step's instruction, centred, and
+    // the note at the top of how to leave the sequence. An empty text takes that panel away.
+    virtual void SetWizardPanels(const std::string& step, const std::string& note) = 0;
 
     // Menus, by the handler name of the item (CmFilenewExecute ...).
     virtual void SetMenuChecked(const std::string& handler, bool checked) = 0;

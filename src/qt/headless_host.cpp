@@ -3,6 +3,9 @@
 #include "qt/key_mapping.h"
 #include "qt/painter_print_job.h"
 #include "qt/picture_export.h"
+#include "qt/wizard_panels.h"
+
+#include <QPainter>
 
 namespace velmora {
 
@@ -63,12 +66,19 @@ QImage HeadlessHost::RenderView() {
     });
 }
 
+// What the user sees: the window's picture with a guided sequence's panels over it.
 bool HeadlessHost::SaveView(const std::filesystem::path& file) {
     LastSaveError.clear();
     // A script may name a folder of its own for its pictures.
     std::error_code ec;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    if (SavePicturePng(RenderView(), file, LastSaveError)) return true;
+    QImage view = RenderView();
+    const WizardPanelTexts panels{Ui.WizardStepPanel(), Ui.WizardNotePanel()};
+    if (panels.Shown()) {
+        QPainter p(&view);
+        PaintWizardPanels(p, view.size(), panels);
+    }
+    if (SavePicturePng(view, file, LastSaveError)) return true;
     Ui.Transcript() << "[save-view] " << LastSaveError << "\n";
     return false;
 }

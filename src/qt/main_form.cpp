@@ -127,6 +127,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     auto* workspaceLayout = new QVBoxLayout(Workspace);
     workspaceLayout->setContentsMargins(0, 0, 0, 0);
     Central->addWidget(Workspace, 1);
+    Wizard = new WizardPanelsOverlay(Workspace);
     setCentralWidget(central);
     BuildStatusBar();
     ApplyGuide(3, Rgb(255, 255, 192), 0);
@@ -272,6 +273,10 @@ void TMainForm::SetReadout(const std::string& text) {
     Crds->setText(QString::fromStdString(text));
 }
 
+void TMainForm::SetWizardPanels(const std::string& step, const std::string& note) {
+    Wizard->SetTexts({step, note});
+}
+
 std::string TMainForm::Readout() const {
     return Crds->text().toStdString();
 }
@@ -345,6 +350,7 @@ TMDIChildWidget* TMainForm::OpenDrawingWindow(const std::string& caption) {
     Workspace->layout()->activate();
     Child->layout()->activate();
     Child->Area()->setFocus();
+    if (Wizard->Texts().Shown()) Wizard->raise();
     ChildCaption = caption;
     UpdateTitle();
     ShareStatusBar();

@@ -5,6 +5,7 @@
 
 #include "app/program.h"
 #include "qt/drawing_widget.h"
+#include "qt/wizard_panels.h"
 
 #include <QMainWindow>
 
@@ -49,6 +50,9 @@ public:
     bool GuideAtTop() const { return GuideTop; }
 
     void SetReadout(const std::string& text);
+    // The guided sequence's panels over the workspace.
+    void SetWizardPanels(const std::string& step, const std::string& note);
+    WizardPanelsOverlay* WizardPanels() const { return Wizard; }
     std::string Readout() const;
 
     // The first action of a handler (menus first, then the tool bar), or nothing.
@@ -95,6 +99,7 @@ private:
     QVBoxLayout* Central = nullptr;
     QWidget* Workspace = nullptr;
     TMDIChildWidget* Child = nullptr;
+    WizardPanelsOverlay* Wizard = nullptr;
     std::string ChildCaption;
     bool ClosingForExit = false;
 };

@@ -38,6 +38,9 @@ public:
     void SetPanel(int index, const std::string& text) override { F.SetPanel(index, text); }
     std::string Panel(int index) const override { return F.Panel(index); }
     void SetReadout(const std::string& text) override { F.SetReadout(text); }
+    void SetWizardPanels(const std::string& step, const std::string& note) override {
+        F.SetWizardPanels(step, note);
+    }
     void SetMenuChecked(const std::string& handler, bool checked) override {
         F.SetMenuChecked(handler, checked);
     }

@@ -201,6 +201,7 @@ private:
     void InvalidateObject(const TObj& obj);
 
     // Keyboard dispatch.
+    bool EndsWizard(const KeyEvent& key);
     bool WindowKey(const KeyEvent& key);
     void NudgeCursor(Key arrow);
     void UnmarkedKey(Canvas& dc, const KeyEvent& key, Point cursor);

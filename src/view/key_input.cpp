@@ -5,6 +5,7 @@
 
 #include "app/drawing_store.h"
 #include "app/undo_store.h"
+#include "app/wizard_sequence.h"
 #include "tools/chain_ends.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_tool.h"
@@ -45,6 +46,7 @@ bool KeepsGuide(int mode) {
 void TMDIChild::OnKeyDown(const KeyEvent& key) {
     TDrawingtool* tool = Tool();
     if (!tool) return;
+    if (EndsWizard(key)) return;
     tool->Window = this;
     if (WindowKey(key)) return;
     const int mode = tool->Mode;
@@ -72,6 +74,17 @@ void TMDIChild::OnKeyDown(const KeyEvent& key) {
     else
         MarkedKey(*dc, key, cursor);
     if (ready == 2 && S.DrawingReady == 3) S.DrawingReady = 2;
+}
+
+// Escape leaves a guided sequence once it has begun (at its first step it is the usual Escape), with the
+// pick tool that Escape always leaves.
+bool TMDIChild::EndsWizard(const KeyEvent& key) {
+    if (key.Code != Key::Escape || !WizardRunning(S) || S.WizardStep == 0 || S.WizardStep == 100) return false;
+    if (Tool()->Mode == ModeInWall) Tool()->Operation(5);
+    ReturnToPickTool(S, U);
+    EndWizard(S, U);
+    U.Invalidate();
+    return true;
 }
 
 bool TMDIChild::WindowKey(const KeyEvent& key) {
@@ -163,11 +176,15 @@ void TMDIChild::UnmarkedEnter(Canvas& dc, Point cursor) {
             return;
         if (mode == ModeRoundRect) U.SetPanel(0, "GUIDE: Now use arrow direction keys for input");
     }
+    // The guided sequence starts its first wall in the top left corner, wherever the cursor stands.
+    const bool wizardStart = mode == ModeExtWall && S.WizardMode == 1 && S.WizardStep == 5;
+    if (wizardStart) cursor = S.MetricFlag == 1 ? Point{25, 25} : Point{24, 24};
     Point p = cursor;
     const bool firstOfRun = (mode == ModeConstruction || mode == ModeExtWall) &&
                             CountOfKind(S.DrawingObjects, S.CurrentView, mode) == 0;
     tool->KeyStep(dc, client, KeyEvent{Key::Enter}, p, amount);
     tool = Tool();
+    if (wizardStart) AdvanceWizard(S, U, 5);
     if (mode == ModePlainLine && step == 42) { // the multiline's last line is marked
         ReturnToPickTool(S, U);
         return;

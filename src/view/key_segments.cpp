@@ -7,6 +7,7 @@
 #include "app/floor_area.h"
 #include "app/plan_titles.h"
 #include "app/undo_store.h"
+#include "app/wizard_sequence.h"
 #include "tools/chain_ends.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_label.h"
@@ -42,21 +43,33 @@ std::string DistanceText(std::int64_t v, int metricFlag) {
     return s;
 }
 
-// The guided sequence draws its first walls to fixed lengths.
+// The guided sequence draws some of its walls to fixed lengths. The first wall is as long as the two left
+// walls together (30 ft 6 in, 8784, in feet and inches), so that the last wall closes square.
 std::optional<int> WizardLength(const AppState& s, Key arrow) {
     if (s.WizardMode == 0) return std::nullopt;
     const bool metric = s.MetricFlag == 1;
     if (arrow == Key::Left && s.WizardStep == 8) return metric ? 6000 : 5904;
     if (arrow == Key::Left && s.WizardStep == 10) return metric ? 3000 : 2880;
-    if (arrow == Key::Right && s.WizardStep == 6) return 9000;
+    if (arrow == Key::Right && s.WizardStep == 6) return metric ? 9000 : 8784;
     return std::nullopt;
 }
 
-// The arrow a guided sequence's step asks for, where the step asks for one.
+// The walls of the external-wall sequences: the arrow of each step; none at the step that closes the run.
+constexpr int FirstWallStep = 6, ClosingStep = 11;
+
 std::optional<Key> WizardArrow(const AppState& s) {
-    if (s.WizardStep == 6) return Key::Right;
-    if (s.WizardStep == 8 || s.WizardStep == 10) return Key::Left;
-    return std::nullopt;
+    switch (s.WizardStep) {
+    case 6:
+        return Key::Right;
+    case 7:
+    case 9:
+        return Key::Down;
+    case 8:
+    case 10:
+        return Key::Left;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -67,8 +80,9 @@ bool TMDIChild::WizardRefuses(const KeyEvent& key) {
     if (S.WizardMode == 0) return false;
     if (IsArrow(key.Code)) {
         if (S.WizardSequence != 1 && S.WizardSequence != 2) return false;
+        if (S.WizardStep < FirstWallStep || S.WizardStep > ClosingStep) return false;
         const auto asked = WizardArrow(S);
-        if (!asked || *asked == key.Code) return false;
+        if (asked == key.Code) return false;
         U.Message("", "Wrong arrow key pressed");
         return true;
     }
@@ -279,7 +293,12 @@ void TMDIChild::AfterSegment(Canvas& dc, bool attempted) {
     if (attempted && tool->MadeIndex < 0) return; // refused: nothing moved, nothing to say
     if (tool->Mode == ModeConstruction || tool->Mode == ModeExtWall) {
         RunGuide();
-        if (RunClosed()) FinishBase(dc);
+        const bool closed = RunClosed();
+        // Each wall of the guided sequence's base is a step of its own; the closing wall is the next one.
+        if (tool->Mode == ModeExtWall && !closed && S.WizardStep >= FirstWallStep &&
+            S.WizardStep < ClosingStep)
+            AdvanceWizard(S, U, S.WizardStep);
+        if (closed) FinishBase(dc);
         return;
     }
     if (tool->Mode == ModeInWall) {
@@ -340,7 +359,9 @@ void TMDIChild::FinishBase(Canvas& dc) {
     Tool()->AutoDimension(dc, U.ClientSize(), 0, 0, 0, 111);
     if (walls) {
         PlaceFloorTitle(S, U);
+        AdvanceWizard(S, U, 11);
         ReportFloorArea(S, U, 2);
+        AdvanceWizard(S, U, 12);
     }
     ReadoutMode = 1;
     ReturnToPickTool(S, U);

@@ -220,7 +220,7 @@ TEST_F(ProgramTest, ExitRecordsTheOpenDrawingAndClosesTheWindow) {
 
 TEST_F(ProgramTest, CommandsNotBuiltYetAreDisabledAndRefuseToRun) {
     Prog.Start();
-    for (const char* handler : {"CmRotatedwgExecute", "CmCopyExecute", "CmWizardsExecute"}) {
+    for (const char* handler : {"CmRotatedwgExecute", "CmCopyExecute"}) {
         SCOPED_TRACE(handler);
         EXPECT_TRUE(IsKnownHandler(handler));
         EXPECT_FALSE(Prog.CommandEnabled(handler));

@@ -1,0 +1,54 @@
+// A guided sequence on screen: Help/Wizards and New answered with their O K buttons, the panels over the
+// drawing window, and Escape pressed in the window ending the sequence and taking both panels away.
+#include "qt/frame_fixture.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace velmora {
+namespace {
+
+using test::WaitFor;
+
+// Every box and dialog on the way is closed with its O K button, as a user accepting what it offers.
+void PressOk(QWidget* modal) {
+    for (auto* b : modal->findChildren<QPushButton*>()) {
+        const QString t = b->text().remove('&');
+        if (t == "O K" || t == "OK") {
+            b->click();
+            return;
+        }
+    }
+    test::PressEscape(modal);
+}
+
+class WizardKeys : public test::FrameTest {};
+
+TEST_F(WizardKeys, EscapeEndsTheSequenceAndRemovesBothPanels) {
+    test::Watchdog watchdog(120);
+    StartAndWaitForTheDrawing();
+    test::ModalWatcher boxes(PressOk);
+    Form.Action("CmWizardsExecute")->trigger();
+    ASSERT_TRUE(WaitFor([this] { return State.WizardSequence == 1; }));
+    WizardPanelsOverlay* panels = Form.WizardPanels();
+    EXPECT_TRUE(panels->isVisible());
+    EXPECT_TRUE(panels->Texts().Note.empty()); // the first step has no way-out note
+    Form.Action("CmFilenewExecute")->trigger();
+    ASSERT_TRUE(WaitFor([this] { return State.WizardStep == 5; })) << State.WizardStep;
+    ASSERT_NE(Form.DrawingWindow(), nullptr);
+    EXPECT_TRUE(panels->isVisible());
+    EXPECT_FALSE(panels->Texts().Note.empty());
+    EXPECT_EQ(panels->geometry(), panels->parentWidget()->rect());
+
+    QWidget* area = Form.DrawingWindow()->Area();
+    area->setFocus();
+    QTest::keyClick(area, Qt::Key_Escape);
+    EXPECT_EQ(State.WizardSequence, 0);
+    EXPECT_EQ(State.WizardStep, 0);
+    EXPECT_FALSE(panels->isVisible());
+    EXPECT_FALSE(panels->Texts().Shown());
+    EXPECT_EQ(Form.Panel(2), "Pick tool");
+}
+
+} // namespace
+} // namespace velmora
