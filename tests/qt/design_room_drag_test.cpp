@@ -5,51 +5,27 @@
 #include "app/program.h"
 #include "building/design_room_tool.h"
 #include "model/object_list.h"
-#include "qt/main_form.h"
-#include "qt/qt_ui.h"
-#include "support/test_support.h"
+#include "qt/frame_fixture.h"
 #include "tools/tool_install.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <functional>
-
 namespace velmora {
 namespace {
 
-namespace fs = std::filesystem;
-
-bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
-class DesignRoomDrag : public ::testing::Test {
+class DesignRoomDrag : public test::FrameTest {
 protected:
     void SetUp() override {
-        fs::copy(VELMORA_HOME_TEMPLATE, Home.Path,
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        State.HomePath = Home.Path;
-        Form.Attach(&Prog);
-        Form.resize(1000, 700);
-        Form.show();
-        Prog.Start();
-        ASSERT_TRUE(WaitFor([this] { return Form.DrawingWindow() != nullptr; })) << "no drawing opened";
-        QApplication::processEvents();
+        FrameTest::SetUp();
+        StartAndWaitForTheDrawing();
+        if (HasFatalFailure()) return;
         Area = Form.DrawingWindow()->Area();
         Area->setFocus();
         State.DrawingObjects.RemoveFrom(FloorRecordCount, [](const TObj&) { return true; });
     }
-    void TearDown() override { Form.Attach(nullptr); }
-
     void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent e(type, QPointF(at), Area->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
         QApplication::sendEvent(Area, &e);
@@ -70,11 +46,6 @@ protected:
     }
     const TObj& At(int i) const { return *State.DrawingObjects.At(i); }
 
-    test::TempDir Home;
-    TMainForm Form;
-    QtUi Ui{Form, VELMORA_HELP_DIR};
-    AppState State;
-    Program Prog{State, Ui};
     QWidget* Area = nullptr;
 };
 

@@ -20,13 +20,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
 namespace velmora {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Yes to a question, Return (the default button) to any other box.
 void AnswerYesOrReturn(QWidget* modal) {
@@ -37,18 +34,12 @@ void AnswerYesOrReturn(QWidget* modal) {
     QTest::keyClick(modal, Qt::Key_Return);
 }
 
-class LayoutMarkingKeysTest : public ::testing::Test {
+class LayoutMarkingKeysTest : public test::FrameTest {
 protected:
     void SetUp() override {
-        fs::copy(VELMORA_HOME_TEMPLATE, Home.Path,
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        State.HomePath = Home.Path;
-        Form.Attach(&Prog);
-        Form.resize(1000, 700);
-        Form.show();
-        Prog.Start();
-        ASSERT_TRUE(test::WaitFor([this] { return Form.DrawingWindow() != nullptr; }));
-        QApplication::processEvents();
+        FrameTest::SetUp();
+        StartAndWaitForTheDrawing();
+        if (HasFatalFailure()) return;
         Area = Form.DrawingWindow()->Area();
         Area->setFocus();
         // Two layout rooms side by side in place of the sample house; the window shows the layout view.
@@ -64,7 +55,6 @@ protected:
         }
         State.CurrentView = ViewLayout;
     }
-    void TearDown() override { Form.Attach(nullptr); }
 
     void MoveTo(QPoint at) {
         QMouseEvent e(QEvent::MouseMove, QPointF(at), Area->mapToGlobal(QPointF(at)), Qt::NoButton,
@@ -78,11 +68,6 @@ protected:
         return n;
     }
 
-    test::TempDir Home;
-    TMainForm Form;
-    QtUi Ui{Form, VELMORA_HELP_DIR};
-    AppState State;
-    Program Prog{State, Ui};
     QWidget* Area = nullptr;
 };
 
