@@ -1,5 +1,6 @@
 #include "building/internal_wall_geometry.h"
 
+#include "building/bearing_vector.h"
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -10,38 +11,7 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
-int Normalised(int bearing) {
-    bearing %= 3600;
-    return bearing < 0 ? bearing + 3600 : bearing;
-}
-
-struct Vec {
-    double X, Y;
-};
-
-// The unit vector of a bearing (clockwise from +y), exact for quarter turns.
-Vec Direction(int bearing) {
-    switch (Normalised(bearing)) {
-    case 0:
-        return {0, 1};
-    case 900:
-        return {1, 0};
-    case 1800:
-        return {0, -1};
-    case 2700:
-        return {-1, 0};
-    default: {
-        const double r = Normalised(bearing) * Pi / 1800.0;
-        return {std::sin(r), std::cos(r)};
-    }
-    }
-}
-
-// The right-hand normal of a direction of travel.
-Vec RightNormal(int bearing) {
-    const Vec d = Direction(bearing);
-    return {d.Y, -d.X};
-}
+using Vec = BearingVector;
 
 int Truncated(double v) {
     return static_cast<int>(std::trunc(v));
@@ -57,7 +27,7 @@ int TruncatedNearWhole(double v) {
 } // namespace
 
 Point SecondLineShift(int bearing, int t) {
-    const int b = Normalised(bearing);
+    const int b = NormalisedBearing(bearing);
     switch (b) {
     case 0:
         return {t, 0};
@@ -81,7 +51,7 @@ Point SecondLineShift(int bearing, int t) {
 }
 
 std::optional<Point> CornerPoint(Point c, int bearingA, int widthA, int bearingB, int widthB) {
-    const Vec na = RightNormal(bearingA), nb = RightNormal(bearingB);
+    const Vec na = RightNormalOf(bearingA), nb = RightNormalOf(bearingB);
     const double det = na.X * nb.Y - na.Y * nb.X;
     if (std::abs(det) < 1e-9) return std::nullopt;
     const double qx = (widthA * nb.Y - widthB * na.Y) / det;
@@ -90,7 +60,7 @@ std::optional<Point> CornerPoint(Point c, int bearingA, int widthA, int bearingB
 }
 
 std::optional<Point> JunctionPoint(Point p, int bearing, int t, int otherBearing) {
-    const Vec u = Direction(otherBearing), n = RightNormal(bearing);
+    const Vec u = BearingDirection(otherBearing), n = RightNormalOf(bearing);
     const double along = u.X * n.X + u.Y * n.Y; // the sine of the angle between the two walls
     // Below a tenth of a degree the walls count as parallel: the meeting point would lie kilometres away.
     if (std::abs(along) < std::sin(0.1 * Pi / 1800.0) - 1e-12) return std::nullopt;

@@ -1,5 +1,6 @@
 #include "building/wall_geometry.h"
 
+#include "building/bearing_vector.h"
 #include "tools/segment_geometry.h"
 
 #include <cmath>
@@ -9,32 +10,7 @@ namespace velmora {
 
 namespace {
 
-constexpr double TenthRadians = 3.14159265358979323846 / 1800.0;
-
-struct Vec {
-    double X = 0, Y = 0;
-};
-
-Vec Direction(int b) {
-    switch (b % 3600) {
-    case 0:
-        return {0, 1};
-    case 900:
-        return {1, 0};
-    case 1800:
-        return {0, -1};
-    case 2700:
-        return {-1, 0};
-    default:
-        return {std::sin(b * TenthRadians), std::cos(b * TenthRadians)};
-    }
-}
-
-// The right-hand normal of travel: the inside of a clockwise outline.
-Vec Inward(int b) {
-    const Vec d = Direction(b);
-    return {d.Y, -d.X};
-}
+using Vec = BearingVector;
 
 double Cross(Vec a, Vec b) {
     return a.X * b.Y - a.Y * b.X;
@@ -59,7 +35,7 @@ int FaceCount(const WallType& t) {
 }
 
 Point InsideShift(int bearing, int d) {
-    const Vec n = Inward(bearing);
+    const Vec n = RightNormalOf(bearing);
     if (IsAxisBearing(bearing)) return {static_cast<int>(n.X) * d, static_cast<int>(n.Y) * d};
     // The angle reduced to the first quadrant keeps both components the same size whichever way the wall
     // runs; the signs come from the normal.
@@ -73,11 +49,11 @@ std::optional<Point> InnerCorner(Point c, int arriving, int dIn, int leaving, in
         const Point a = InsideShift(arriving, dIn), b = InsideShift(leaving, dOut);
         return Point{c.X + a.X + b.X, c.Y + a.Y + b.Y};
     }
-    const Vec uIn = Direction(arriving), uOut = Direction(leaving);
+    const Vec uIn = BearingDirection(arriving), uOut = BearingDirection(leaving);
     const double turn = Cross(uIn, uOut);
     // In line or doubling back: the offset lines never cross, or cross at infinity.
     if (std::abs(turn) < 1e-6) return std::nullopt;
-    const Vec nIn = Inward(arriving), nOut = Inward(leaving);
+    const Vec nIn = RightNormalOf(arriving), nOut = RightNormalOf(leaving);
     const Vec w{dOut * nOut.X - dIn * nIn.X, dOut * nOut.Y - dIn * nIn.Y};
     const double s = Cross(w, uOut) / turn;
     const double ox = dIn * nIn.X + s * uIn.X, oy = dIn * nIn.Y + s * uIn.Y;
