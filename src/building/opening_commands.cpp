@@ -129,8 +129,10 @@ void CmWindowExecute(AppState& s, Ui& ui, const std::function<void()>& toFloorPl
 void CmDoorsExecute(AppState& s, Ui& ui, const std::function<void()>& toFloorPlan) {
     TWindowobjtool* tool = StartOpeningTool(s, ui, toFloorPlan, " Doors");
     if (!tool) return;
-    DoorSettings cfg = ReadDoorSettings(s.HomePath);
-    DialogDescription d = TTExdoordlg::Make(cfg.At(1), cfg.At(5), cfg.At(6), s.MetricFlag);
+    const std::optional<DoorSettings> last = ReadStoredDoorSettings(s.HomePath);
+    DoorSettings cfg = last.value_or(DoorSettings{});
+    const int width = StartingDoorWidth(last, ReadDoorSizes(s.HomePath), s.MetricFlag);
+    DialogDescription d = TTExdoordlg::Make(cfg.At(1), width, cfg.At(6), s.MetricFlag);
     if (!RunAccepted(ui, d)) {
         ReturnToPickTool(s, ui);
         return;

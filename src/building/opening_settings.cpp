@@ -127,10 +127,14 @@ std::string FormatDoorSettings(const DoorSettings& d) {
     return o.str();
 }
 
-DoorSettings ReadDoorSettings(const std::filesystem::path& home) {
+std::optional<DoorSettings> ReadStoredDoorSettings(const std::filesystem::path& home) {
     const auto line = FileLine(home, "DOOR.CFG");
-    if (!line) return {};
-    return ParseDoorSettings(*line).value_or(DoorSettings{});
+    if (!line) return std::nullopt;
+    return ParseDoorSettings(*line);
+}
+
+DoorSettings ReadDoorSettings(const std::filesystem::path& home) {
+    return ReadStoredDoorSettings(home).value_or(DoorSettings{});
 }
 
 bool WriteDoorSettings(const std::filesystem::path& home, const DoorSettings& d, std::string& error) {
@@ -170,6 +174,12 @@ DoorSizes ReadDoorSizes(const std::filesystem::path& home) {
 
 bool WriteDoorSizes(const std::filesystem::path& home, const DoorSizes& d, std::string& error) {
     return WriteSettingsLine(home, "DOORSZE.CFG", error, "%d %d", d.Metric, d.Imperial);
+}
+
+int StartingDoorWidth(const std::optional<DoorSettings>& last, const DoorSizes& defaults, int metricFlag) {
+    const bool metric = metricFlag == 1;
+    if (last && last->At(4) == (metric ? 1 : 24)) return last->At(5);
+    return metric ? defaults.Metric : defaults.Imperial;
 }
 
 } // namespace velmora

@@ -43,6 +43,8 @@ struct DoorSettings {
 std::optional<DoorSettings> ParseDoorSettings(std::string_view line);
 std::string FormatDoorSettings(const DoorSettings& d);
 DoorSettings ReadDoorSettings(const std::filesystem::path& home);
+// The last door as DOOR.CFG holds it, or nothing when the file is missing or garbled.
+std::optional<DoorSettings> ReadStoredDoorSettings(const std::filesystem::path& home);
 bool WriteDoorSettings(const std::filesystem::path& home, const DoorSettings& d, std::string& error);
 
 // INTERN.CFG: the angle a door leaf is shown open on plans (30, 60 or 90 degrees) and the thickness of door
@@ -67,5 +69,10 @@ struct DoorSizes {
 };
 DoorSizes ReadDoorSizes(const std::filesystem::path& home);
 bool WriteDoorSizes(const std::filesystem::path& home, const DoorSizes& d, std::string& error);
+
+// The single door width the doors dialog starts with: the last door's, when it was drawn in the drawing's
+// measuring system (its unit value says which); otherwise the default width of that system, so a first door,
+// or the first door after changing systems, is the size the door defaults dialog set.
+int StartingDoorWidth(const std::optional<DoorSettings>& last, const DoorSizes& defaults, int metricFlag);
 
 } // namespace velmora

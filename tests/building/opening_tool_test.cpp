@@ -3,6 +3,7 @@
 // and its own opening number, and the tool stays for the next opening.
 #include "building/internal_wall_fixture.h"
 #include "building/opening_commands.h"
+#include "building/opening_settings.h"
 #include "building/opening_tool.h"
 #include "model/drawing_file.h"
 
@@ -70,6 +71,38 @@ TEST(OpeningToolTest, APlacedWindowIsSavedWithItsWallsElementAndTheToolStays) {
     f.Key(velmora::Key::Enter);
     EXPECT_TRUE(f.Opening().Placed);
     EXPECT_EQ(f.Opening().OpeningNumber, 100022);
+}
+
+// The doors dialog starts from the last door's width when that door was drawn in the drawing's measuring
+// system, and from the door defaults' width otherwise: a first door, or the first door of a feet-and-inches
+// drawing after metric ones, is not the last metric door's 820 world units (34 1/6 inches).
+TEST(OpeningToolTest, TheDoorsDialogStartsFromTheDefaultWidthOfTheDrawingsSystem) {
+    struct Case {
+        int MetricFlag;
+        const char* DoorCfg; // nullptr: no DOOR.CFG yet
+        int Width;           // world units the dialog's untouched width gives
+    } cases[] = {
+        {1, nullptr, 900},
+        {0, nullptr, 792},
+        {1, "11 0 760 1 760 1 0 0 3 0 0 0 0 0 0 0 0 0 0 0 0 0", 760},
+        {0, "11 0 760 1 760 1 0 0 3 0 0 0 0 0 0 0 0 0 0 0 0 0", 792},
+        {0, "11 0 864 24 864 1 0 0 3 0 0 0 0 0 0 0 0 0 0 0 0 0", 864},
+        {1, "damaged", 900},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.DoorCfg ? c.DoorCfg : "no DOOR.CFG");
+        InwallFixture f(c.MetricFlag);
+        f.Start();
+        f.Cfg("DOORSZE.CFG", "900 792");
+        if (c.DoorCfg) f.Cfg("DOOR.CFG", c.DoorCfg);
+        f.Ui.Queue(ScriptAnswer::ForDialog("doors or opening", {"OK"}));
+        f.Ui.Queue(ScriptAnswer::ForDialog("doors on plan", {"OK"}));
+        CmDoorsExecute(f.S, f.Ui, {});
+        const auto stored = ParseDoorSettings(f.ReadCfg("DOOR.CFG"));
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->At(5), c.Width);
+        EXPECT_EQ(stored->At(4), c.MetricFlag == 1 ? 1 : 24);
+    }
 }
 
 } // namespace
