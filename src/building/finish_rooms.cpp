@@ -303,6 +303,50 @@ void AddLabels(const Context& c, const TRoomobj& room, const Edges& e) {
     c.S.NextElementNo += next - (c.Number + 1);
 }
 
+// A partition finishing made for a room: its second line on the room's edge, its first line its thickness
+// further out, running clockwise round the room.
+bool MadeForSide(const TInwallobj& w, Side side, const Edges& e) {
+    const int t = w.Thickness;
+    switch (side) {
+    case Left:
+        return w.Angle == 0 && w.SecondX1 == e.L && w.SecondX2 == e.L && w.X1 == e.L - t && w.X2 == e.L - t &&
+               Overlaps(std::min(w.SecondY1, w.SecondY2), std::max(w.SecondY1, w.SecondY2), e.B, e.Tp);
+    case Right:
+        return w.Angle == 1800 && w.SecondX1 == e.R && w.SecondX2 == e.R && w.X1 == e.R + t &&
+               w.X2 == e.R + t &&
+               Overlaps(std::min(w.SecondY1, w.SecondY2), std::max(w.SecondY1, w.SecondY2), e.B, e.Tp);
+    case Top:
+        return w.Angle == 900 && w.SecondY1 == e.Tp && w.SecondY2 == e.Tp && w.Y1 == e.Tp + t &&
+               w.Y2 == e.Tp + t &&
+               Overlaps(std::min(w.SecondX1, w.SecondX2), std::max(w.SecondX1, w.SecondX2), e.L, e.R);
+    default:
+        return w.Angle == 2700 && w.SecondY1 == e.B && w.SecondY2 == e.B && w.Y1 == e.B - t &&
+               w.Y2 == e.B - t &&
+               Overlaps(std::min(w.SecondX1, w.SecondX2), std::max(w.SecondX1, w.SecondX2), e.L, e.R);
+    }
+}
+
+bool IsFinishedRoomNumber(const TFlist& list, int view, int number) {
+    for (const auto& o : list)
+        if (o->Kind == 29500 && o->View == view && o->Aux == number) return true;
+    return false;
+}
+
+// A room taken back by ALTER left the partition it shared with a finished neighbour standing, numbered as
+// the neighbour's. Finished again against that partition, the room takes it back: a partition belongs to
+// the room it was made for, so finishing again gives the plan the first finish gave.
+void ReclaimPartitions(AppState& s, const TRoomobj& room, const Edges& e) {
+    if (room.Kind != 29001) return;
+    for (const auto& o : s.DrawingObjects) {
+        if (o->Kind != 150 || o->View != s.CurrentView || o->Aux == room.Aux) continue;
+        auto& w = static_cast<TInwallobj&>(*o);
+        const bool mine = MadeForSide(w, Left, e) || MadeForSide(w, Bottom, e) || MadeForSide(w, Right, e) ||
+                          MadeForSide(w, Top, e);
+        if (mine && IsFinishedRoomNumber(s.DrawingObjects, s.CurrentView, w.Aux))
+            w.Highlight = w.Aux = room.Aux;
+    }
+}
+
 bool IsSpace(const TRoomobj& r) {
     return r.RoomName() == "space" || r.RoomName() == "SPACE";
 }
@@ -333,6 +377,7 @@ FinishResult FinishRooms(AppState& s, Ui& ui, int roomsView, Colorref pen) {
         // The walls made for earlier rooms count as existing walls for this one.
         const std::vector<Line> lines = WallLines(s.DrawingObjects, s.CurrentView);
         SnapToFaces(e, lines, w);
+        ReclaimPartitions(s, room, e);
         const auto win = NearestLines(e, lines);
         std::array<SideState, 4> st{};
         for (Side side : {Left, Bottom, Right, Top})
