@@ -38,10 +38,9 @@ struct Line {
 };
 
 // The axis lines the rooms meet: both lines of each internal wall, the innermost inner line of each
-// external wall; angled lines play no part.
-std::vector<Line> WallLines(const TFlist& list, int view) {
-    std::vector<Line> lines;
-    for (int i = FloorRecordCount; i < list.ObjectCount(); ++i) {
+// external wall; angled lines play no part. Appends those of the objects from list index `from` on.
+void AddWallLines(std::vector<Line>& lines, const TFlist& list, int view, int from) {
+    for (int i = from; i < list.ObjectCount(); ++i) {
         const TObj* o = list.At(i);
         if (o->View != view || (o->Kind != 100 && o->Kind != 150)) continue;
         for (const FaceLine& f : AttachFaces(*o, false)) {
@@ -59,7 +58,6 @@ std::vector<Line> WallLines(const TFlist& list, int view) {
             lines.push_back(l);
         }
     }
-    return lines;
 }
 
 // An edge strictly within w of an external wall's inner face moves onto it, whatever the face's extent.
@@ -364,6 +362,10 @@ FinishResult FinishRooms(AppState& s, Ui& ui, int roomsView, Colorref pen) {
     std::optional<Rect> box;
     // Rooms appended while walls are made lie beyond the count taken here; none is a room.
     const int count = s.DrawingObjects.ObjectCount();
+    // The walls made for earlier rooms count as existing walls for later ones: their lines join the list
+    // as they are made, in list order, so the floor is looked through once, not once a room.
+    std::vector<Line> lines;
+    AddWallLines(lines, s.DrawingObjects, s.CurrentView, FloorRecordCount);
     for (int i = FloorRecordCount; i < count; ++i) {
         const TObj* o = s.DrawingObjects.At(i);
         if (!IsDesignRoom(*o, roomsView)) continue;
@@ -374,8 +376,7 @@ FinishResult FinishRooms(AppState& s, Ui& ui, int roomsView, Colorref pen) {
                   : Rect{room.X1, room.Y1, room.X2, room.Y2};
         if (IsSpace(room)) continue;
         Edges e{room.X1, room.X2, room.Y1, room.Y2};
-        // The walls made for earlier rooms count as existing walls for this one.
-        const std::vector<Line> lines = WallLines(s.DrawingObjects, s.CurrentView);
+        const int made = s.DrawingObjects.ObjectCount();
         SnapToFaces(e, lines, w);
         ReclaimPartitions(s, room, e);
         const auto win = NearestLines(e, lines);
@@ -386,7 +387,7 @@ FinishResult FinishRooms(AppState& s, Ui& ui, int roomsView, Colorref pen) {
         for (Side side : {Left, Bottom, Right, Top})
             result.Walls += MakeSide(c, side, e, st, win);
         AddLabels(c, room, e);
-        WriteDrawing(s, ui, ModeWorking);
+        AddWallLines(lines, s.DrawingObjects, s.CurrentView, made);
     }
     for (const auto& o : s.DrawingObjects) {
         if (IsDesignRoom(*o, roomsView)) {
@@ -396,6 +397,9 @@ FinishResult FinishRooms(AppState& s, Ui& ui, int roomsView, Colorref pen) {
             o->Z1 = 0;
         }
     }
+    // The list is the drawing: later rooms see the walls of earlier ones in it, so one save of the whole
+    // drawing at the end stands for a save after every room, which would make finishing cost rooms times
+    // the drawing.
     WriteDrawing(s, ui, ModeWorking);
     if (box) {
         const int grow = 2 * s.UnitsPerLogical * q;
