@@ -229,5 +229,25 @@ TEST(TakeBackFinishedRoom, KeepsTheSharedWallForTheNeighbourAndFinishingAgainMak
     EXPECT_EQ(f.Walls(10001).size(), 4u);
 }
 
+// Taken back and finished somewhere else, the room leaves the kept partition to its neighbour and makes
+// its four walls where it now stands.
+TEST(TakeBackFinishedRoom, ARoomFinishedElsewhereLeavesTheSharedWallToTheNeighbour) {
+    FinishFixture f;
+    f.AddRoom(10001, 10000, 14000, 13000, 10000, "Bed 1", 2);
+    f.AddRoom(10002, 13100, 14000, 16100, 10000, "Bed 2", 2);
+    f.Finish();
+    const int index = f.Index(29500, 10001);
+    ASSERT_GE(TakeBackFinishedRoom(f.S, f.Ui, index), 0);
+    TObj& room = *f.S.DrawingObjects.At(index);
+    room.X1 -= 5000, room.X2 -= 5000;
+    f.Finish();
+    const std::vector<WallLines> shared = {
+        Wall({13100, 14100}, {13100, 9900}, {13000, 14000}, {13000, 10000}, 1800)};
+    const auto bed2 = f.Walls(10002);
+    EXPECT_EQ(bed2.size(), 4u);
+    EXPECT_EQ(std::count(bed2.begin(), bed2.end(), shared[0]), 1) << "Bed 2 keeps the wall on its left";
+    EXPECT_EQ(f.Walls(10001).size(), 4u);
+}
+
 } // namespace
 } // namespace velmora::test
