@@ -1,7 +1,8 @@
-// ALTER of one finished room and FINISH again must give the plan the first finish gave. The two session
-// scripts layout_finish_metric (mark and finish the layout) and layout_alter_finish (the same, then ALTER
-// the Bathroom and FINISH again where it stands) are each checked against their saved drawing; here those
-// two drawings are compared record by record. Two things may differ, and only these: the objects remade
+// ALTER of one finished room and FINISH again must give the plan the first finish gave. The session
+// scripts layout_finish_metric and layout_finish_imperial (mark and finish the layout) and
+// layout_alter_finish and layout_alter_finish_imperial (the same, then ALTER the Bathroom and FINISH again
+// where it stands) are each checked against their saved drawing; here those drawings are compared record
+// by record. Two things may differ, and only these: the objects remade
 // for the room stand at the end of the list, where FINISH appends them, and the header's running element
 // counter has moved on by the numbers the remade labels took, since element numbers are never reused.
 #include "support/test_support.h"
@@ -60,30 +61,40 @@ Drawing Split(const std::string& text) {
     return d;
 }
 
-TEST(RefinishRecords, AlterAndFinishAgainGiveTheRecordsOfTheFirstFinish) {
-    const Drawing first = Split(Expected("layout_finish_metric.BMS"));
-    const Drawing again = Split(Expected("layout_alter_finish.BMS"));
-    ASSERT_GT(first.Records.size(), 50u);
-    ASSERT_EQ(first.Header.size(), again.Header.size());
-    ASSERT_FALSE(first.Header.empty());
-    for (std::size_t i = 0; i + 1 < first.Header.size(); ++i)
-        EXPECT_EQ(first.Header[i], again.Header[i]) << "header field " << i;
-    EXPECT_GT(std::stoi(again.Header.back()), std::stoi(first.Header.back())) << "the element counter ran on";
+struct Refinish {
+    const char* First; // the drawing of the first finish
+    const char* Again; // the drawing after ALTER of the Bathroom and FINISH again
+};
 
-    // The objects that stayed keep their places; the remade ones follow them.
-    auto sorted = [](std::vector<std::string> r) {
-        std::sort(r.begin(), r.end());
-        return r;
-    };
-    const std::vector<std::string> a = sorted(first.Records), b = sorted(again.Records);
-    std::vector<std::string> onlyFirst, onlyAgain;
-    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(onlyFirst));
-    std::set_difference(b.begin(), b.end(), a.begin(), a.end(), std::back_inserter(onlyAgain));
-    EXPECT_TRUE(onlyFirst.empty()) << "only after the first finish:\n"
-                                   << (onlyFirst.empty() ? "" : onlyFirst[0]);
-    EXPECT_TRUE(onlyAgain.empty()) << "only after finishing again:\n"
-                                   << (onlyAgain.empty() ? "" : onlyAgain[0]);
-    EXPECT_NE(first.Records, again.Records) << "the remade objects come last";
+TEST(RefinishRecords, AlterAndFinishAgainGiveTheRecordsOfTheFirstFinish) {
+    const Refinish cases[] = {{"layout_finish_metric.BMS", "layout_alter_finish.BMS"},
+                              {"layout_finish_imperial.BMS", "layout_alter_finish_imperial.BMS"}};
+    for (const Refinish& c : cases) {
+        SCOPED_TRACE(c.Again);
+        const Drawing first = Split(Expected(c.First));
+        const Drawing again = Split(Expected(c.Again));
+        ASSERT_GT(first.Records.size(), 50u);
+        ASSERT_EQ(first.Header.size(), again.Header.size());
+        ASSERT_FALSE(first.Header.empty());
+        for (std::size_t i = 0; i + 1 < first.Header.size(); ++i)
+            EXPECT_EQ(first.Header[i], again.Header[i]) << "header field " << i;
+        EXPECT_GT(std::stoi(again.Header.back()), std::stoi(first.Header.back())) << "the counter ran on";
+
+        // The objects that stayed keep their places; the remade ones follow them.
+        auto sorted = [](std::vector<std::string> r) {
+            std::sort(r.begin(), r.end());
+            return r;
+        };
+        const std::vector<std::string> a = sorted(first.Records), b = sorted(again.Records);
+        std::vector<std::string> onlyFirst, onlyAgain;
+        std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(onlyFirst));
+        std::set_difference(b.begin(), b.end(), a.begin(), a.end(), std::back_inserter(onlyAgain));
+        EXPECT_TRUE(onlyFirst.empty()) << "only after the first finish:\n"
+                                       << (onlyFirst.empty() ? "" : onlyFirst[0]);
+        EXPECT_TRUE(onlyAgain.empty()) << "only after finishing again:\n"
+                                       << (onlyAgain.empty() ? "" : onlyAgain[0]);
+        EXPECT_NE(first.Records, again.Records) << "the remade objects come last";
+    }
 }
 
 } // namespace
