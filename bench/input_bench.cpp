@@ -9,13 +9,16 @@
 //
 // The view is normal zoom (25 mm a pixel) on a 1920 x 1080 window. The benchmark sets
 // QT_QPA_PLATFORM=offscreen itself unless the environment names a platform. SegmentSnapshot and SegmentSave
-// time the two whole-drawing writes of a keyboard segment on their own.
+// time the two whole-drawing writes of a keyboard segment on their own. DesignRoomDragDrop and
+// FinishTwentyRooms time a design room dropped with the mouse and FINISH Design Rooms of 20 rooms.
 #include "drawing_generator.h"
 
 #include "app/app_state.h"
 #include "app/drawing_store.h"
 #include "app/program.h"
 #include "app/undo_store.h"
+#include "building/design_room_commands.h"
+#include "building/finish_commands.h"
 #include "building/opening_commands.h"
 #include "building/opening_parts.h"
 #include "building/opening_tool.h"
@@ -34,12 +37,14 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace velmora::bench {
 namespace {
@@ -288,6 +293,92 @@ void SegmentSave(benchmark::State& state) {
     state.counters["objects"] = static_cast<double>(state.range(0));
 }
 
+// A design room of the ground floor, appended to the scene's drawing.
+TRoomobj& AddDesignRoom(Scene& scene, int number, int left, int top, int size) {
+    auto room = std::make_unique<TRoomobj>();
+    room->Kind = 29000;
+    room->View = ViewGround;
+    room->Highlight = room->Aux = number;
+    room->X1 = left, room->Y1 = top, room->X2 = left + size, room->Y2 = top - size;
+    room->RoomWidth = room->RoomLength = size;
+    room->DimensionStyle = 2;
+    room->SetRoomName("Room " + std::to_string(number - 10000));
+    room->SetWidthText(std::to_string(size));
+    room->SetLengthText(std::to_string(size));
+    TRoomobj& ref = *room;
+    scene.S.DrawingObjects.Append(std::move(room));
+    return ref;
+}
+
+void WriteRoomSettings(const Scene& scene) {
+    std::ofstream(scene.Home / "CFG" / "RMPTNM.CFG") << "100 100 100 100 100 100";
+    std::ofstream(scene.Home / "CFG" / "MERGEM.CFG") << "50\n";
+    std::ofstream(scene.Home / "CFG" / "MOFFSET.CFG") << "400 600 1000 0 10 8 10";
+    std::ofstream(scene.Home / "CFG" / "ARROW.CFG") << "200 1";
+}
+
+// One drag and drop of a design room with the left button, end to end: the pick and its undo snapshot,
+// the rubber band, the drop aligned against every room and wall of the floor, the save of the whole drawing
+// and the repaint. The room goes 40 pixels right and back in turn, so it stays where it was.
+void DesignRoomDragDrop(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    WriteRoomSettings(scene);
+    const int before = scene.S.DrawingObjects.ObjectCount();
+    TRoomobj& room = AddDesignRoom(scene, 19001, 20000, 14000, 3000);
+    SaveDrawing(scene.S, ModeWorking);
+    InstallTool(scene.S, scene.Ui, 29000);
+    bool right = true;
+    for (auto _ : state) {
+        const Point from = PixelOf(scene, {room.X1 + 700, room.Y1 - 700});
+        const Point to{from.X + (right ? 40 : -40), from.Y};
+        const int x1 = room.X1;
+        scene.Window->OnMouseDown(MouseButton::Left, from);
+        scene.Window->OnMouseMove(to, true);
+        scene.Window->OnMouseUp(MouseButton::Left, to);
+        scene.Ui.Idle();
+        if (room.X1 == x1) state.SkipWithError("the room did not move");
+        right = !right;
+    }
+    ReturnToPickTool(scene.S, scene.Ui);
+    while (scene.S.DrawingObjects.ObjectCount() > before)
+        scene.S.DrawingObjects.RemoveAt(scene.S.DrawingObjects.ObjectCount() - 1);
+    SaveDrawing(scene.S, ModeWorking);
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
+// FINISH Design Rooms of a floor with 20 rooms, five by four and a partition apart, end to end: the undo
+// snapshot, the walls of every room against the walls of the floor, the labels and dimension lines, the
+// saves and the repaint. The rooms are design rooms again and what finishing made is taken out untimed.
+void FinishTwentyRooms(benchmark::State& state) {
+    Scene& scene = SceneOf(static_cast<int>(state.range(0)));
+    WriteRoomSettings(scene);
+    const int before = scene.S.DrawingObjects.ObjectCount();
+    std::vector<TRoomobj*> rooms;
+    for (int i = 0; i < 20; ++i)
+        rooms.push_back(
+            &AddDesignRoom(scene, 19001 + i, 6000 + (i % 5) * 3100, 26000 - (i / 5) * 3100, 3000));
+    const int withRooms = scene.S.DrawingObjects.ObjectCount();
+    SaveDrawing(scene.S, ModeWorking);
+    for (auto _ : state) {
+        CmLockdroomsExecute(scene.S, scene.Ui, scene.Window.get());
+        scene.Ui.Idle();
+        state.PauseTiming();
+        if (scene.S.DrawingObjects.ObjectCount() <= withRooms) state.SkipWithError("nothing was finished");
+        state.counters["made"] = scene.S.DrawingObjects.ObjectCount() - withRooms;
+        while (scene.S.DrawingObjects.ObjectCount() > withRooms)
+            scene.S.DrawingObjects.RemoveAt(scene.S.DrawingObjects.ObjectCount() - 1);
+        for (TRoomobj* r : rooms)
+            r->Kind = 29000;
+        SaveDrawing(scene.S, ModeWorking);
+        state.ResumeTiming();
+    }
+    ReturnToPickTool(scene.S, scene.Ui);
+    while (scene.S.DrawingObjects.ObjectCount() > before)
+        scene.S.DrawingObjects.RemoveAt(scene.S.DrawingObjects.ObjectCount() - 1);
+    SaveDrawing(scene.S, ModeWorking);
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+
 BENCHMARK(RubberBandMove)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EditClickHitTest)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(KeyboardSegment)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -296,6 +387,8 @@ BENCHMARK(OpeningOnWall)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTim
 BENCHMARK(OpeningSearchAndBuild)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SegmentSnapshot)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SegmentSave)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(DesignRoomDragDrop)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(FinishTwentyRooms)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace velmora::bench

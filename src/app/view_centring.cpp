@@ -59,7 +59,8 @@ void Move(std::int32_t& x, std::int32_t& y, int dx, int dy) {
 }
 
 // The point fields of each class. A text's X2 and Y2 are no point (a plan title keeps 900 there), and the
-// second and third inner lines of a solid wall are unused zeros: neither is moved.
+// second and third inner lines of a solid wall and a partition's unset EndPoint are unused zeros: none is
+// moved.
 void ShiftObject(TObj& obj, int dx, int dy) {
     switch (obj.Class()) {
     case ObjClass::Room:
@@ -122,7 +123,9 @@ void ShiftObject(TObj& obj, int dx, int dy) {
         auto& w = static_cast<TInwallobj&>(obj);
         Move(w.SecondX1, w.SecondY1, dx, dy);
         Move(w.SecondX2, w.SecondY2, dx, dy);
-        Move(w.EndPointX, w.EndPointY, dx, dy);
+        // The wall tools leave EndPoint at zero: no point, which stays zero, so that a partition made before
+        // a centring saves as the same record as one made after it.
+        if (w.EndPointX != 0 || w.EndPointY != 0) Move(w.EndPointX, w.EndPointY, dx, dy);
         break;
     }
     case ObjClass::Arrow: {

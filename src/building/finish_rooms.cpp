@@ -38,10 +38,9 @@ struct Line {
 };
 
 // The axis lines the rooms meet: both lines of each internal wall, the innermost inner line of each
-// external wall; angled lines play no part.
-std::vector<Line> WallLines(const TFlist& list, int view) {
-    std::vector<Line> lines;
-    for (int i = FloorRecordCount; i < list.ObjectCount(); ++i) {
+// external wall; angled lines play no part. Appends those of the objects from list index `from` on.
+void AddWallLines(std::vector<Line>& lines, const TFlist& list, int view, int from) {
+    for (int i = from; i < list.ObjectCount(); ++i) {
         const TObj* o = list.At(i);
         if (o->View != view || (o->Kind != 100 && o->Kind != 150)) continue;
         for (const FaceLine& f : AttachFaces(*o, false)) {
@@ -59,7 +58,6 @@ std::vector<Line> WallLines(const TFlist& list, int view) {
             lines.push_back(l);
         }
     }
-    return lines;
 }
 
 // An edge strictly within w of an external wall's inner face moves onto it, whatever the face's extent.
@@ -303,6 +301,50 @@ void AddLabels(const Context& c, const TRoomobj& room, const Edges& e) {
     c.S.NextElementNo += next - (c.Number + 1);
 }
 
+// A partition finishing made for a room: its second line on the room's edge, its first line its thickness
+// further out, running clockwise round the room.
+bool MadeForSide(const TInwallobj& w, Side side, const Edges& e) {
+    const int t = w.Thickness;
+    switch (side) {
+    case Left:
+        return w.Angle == 0 && w.SecondX1 == e.L && w.SecondX2 == e.L && w.X1 == e.L - t && w.X2 == e.L - t &&
+               Overlaps(std::min(w.SecondY1, w.SecondY2), std::max(w.SecondY1, w.SecondY2), e.B, e.Tp);
+    case Right:
+        return w.Angle == 1800 && w.SecondX1 == e.R && w.SecondX2 == e.R && w.X1 == e.R + t &&
+               w.X2 == e.R + t &&
+               Overlaps(std::min(w.SecondY1, w.SecondY2), std::max(w.SecondY1, w.SecondY2), e.B, e.Tp);
+    case Top:
+        return w.Angle == 900 && w.SecondY1 == e.Tp && w.SecondY2 == e.Tp && w.Y1 == e.Tp + t &&
+               w.Y2 == e.Tp + t &&
+               Overlaps(std::min(w.SecondX1, w.SecondX2), std::max(w.SecondX1, w.SecondX2), e.L, e.R);
+    default:
+        return w.Angle == 2700 && w.SecondY1 == e.B && w.SecondY2 == e.B && w.Y1 == e.B - t &&
+               w.Y2 == e.B - t &&
+               Overlaps(std::min(w.SecondX1, w.SecondX2), std::max(w.SecondX1, w.SecondX2), e.L, e.R);
+    }
+}
+
+bool IsFinishedRoomNumber(const TFlist& list, int view, int number) {
+    for (const auto& o : list)
+        if (o->Kind == 29500 && o->View == view && o->Aux == number) return true;
+    return false;
+}
+
+// A room taken back by ALTER left the partition it shared with a finished neighbour standing, numbered as
+// the neighbour's. Finished again against that partition, the room takes it back: a partition belongs to
+// the room it was made for, so finishing again gives the plan the first finish gave.
+void ReclaimPartitions(AppState& s, const TRoomobj& room, const Edges& e) {
+    if (room.Kind != 29001) return;
+    for (const auto& o : s.DrawingObjects) {
+        if (o->Kind != 150 || o->View != s.CurrentView || o->Aux == room.Aux) continue;
+        auto& w = static_cast<TInwallobj&>(*o);
+        const bool mine = MadeForSide(w, Left, e) || MadeForSide(w, Bottom, e) || MadeForSide(w, Right, e) ||
+                          MadeForSide(w, Top, e);
+        if (mine && IsFinishedRoomNumber(s.DrawingObjects, s.CurrentView, w.Aux))
+            w.Highlight = w.Aux = room.Aux;
+    }
+}
+
 bool IsSpace(const TRoomobj& r) {
     return r.RoomName() == "space" || r.RoomName() == "SPACE";
 }
@@ -320,6 +362,10 @@ FinishResult FinishRooms(AppState& s, Ui& ui, int roomsView, Colorref pen) {
     std::optional<Rect> box;
     // Rooms appended while walls are made lie beyond the count taken here; none is a room.
     const int count = s.DrawingObjects.ObjectCount();
+    // The walls made for earlier rooms count as existing walls for later ones: their lines join the list
+    // as they are made, in list order, so the floor is looked through once, not once a room.
+    std::vector<Line> lines;
+    AddWallLines(lines, s.DrawingObjects, s.CurrentView, FloorRecordCount);
     for (int i = FloorRecordCount; i < count; ++i) {
         const TObj* o = s.DrawingObjects.At(i);
         if (!IsDesignRoom(*o, roomsView)) continue;
@@ -330,9 +376,9 @@ FinishResult FinishRooms(AppState& s, Ui& ui, int roomsView, Colorref pen) {
                   : Rect{room.X1, room.Y1, room.X2, room.Y2};
         if (IsSpace(room)) continue;
         Edges e{room.X1, room.X2, room.Y1, room.Y2};
-        // The walls made for earlier rooms count as existing walls for this one.
-        const std::vector<Line> lines = WallLines(s.DrawingObjects, s.CurrentView);
+        const int made = s.DrawingObjects.ObjectCount();
         SnapToFaces(e, lines, w);
+        ReclaimPartitions(s, room, e);
         const auto win = NearestLines(e, lines);
         std::array<SideState, 4> st{};
         for (Side side : {Left, Bottom, Right, Top})
@@ -341,7 +387,7 @@ FinishResult FinishRooms(AppState& s, Ui& ui, int roomsView, Colorref pen) {
         for (Side side : {Left, Bottom, Right, Top})
             result.Walls += MakeSide(c, side, e, st, win);
         AddLabels(c, room, e);
-        WriteDrawing(s, ui, ModeWorking);
+        AddWallLines(lines, s.DrawingObjects, s.CurrentView, made);
     }
     for (const auto& o : s.DrawingObjects) {
         if (IsDesignRoom(*o, roomsView)) {
@@ -351,6 +397,9 @@ FinishResult FinishRooms(AppState& s, Ui& ui, int roomsView, Colorref pen) {
             o->Z1 = 0;
         }
     }
+    // The list is the drawing: later rooms see the walls of earlier ones in it, so one save of the whole
+    // drawing at the end stands for a save after every room, which would make finishing cost rooms times
+    // the drawing.
     WriteDrawing(s, ui, ModeWorking);
     if (box) {
         const int grow = 2 * s.UnitsPerLogical * q;

@@ -47,5 +47,27 @@ TEST(RecentreView, PlanRoomsMoveWithTheirWallsAndDirectionCodesStay) {
     EXPECT_FALSE(RecentreView(s, CentreFloor)); // centred once, it stays
 }
 
+// A partition's EndPoint is carried data: a set one moves with the wall, the zero the wall tools leave
+// stays zero, as on a partition made after the centring.
+TEST(RecentreView, APartitionsEndPointMovesOnlyWhenSet) {
+    AppState s;
+    s.CurrentView = 120;
+    auto& unset = AddTo<TInwallobj>(s, 150, 120);
+    unset.X1 = 1000, unset.Y1 = 1000, unset.X2 = 1000, unset.Y2 = 5000;
+    unset.SecondX1 = 1100, unset.SecondY1 = 1000, unset.SecondX2 = 1100, unset.SecondY2 = 5000;
+    auto& set = AddTo<TInwallobj>(s, 150, 120);
+    set.X1 = 3000, set.Y1 = 1000, set.X2 = 3000, set.Y2 = 5000;
+    set.EndPointX = 3000, set.EndPointY = 5000;
+
+    ASSERT_TRUE(RecentreView(s, CentreFloor));
+    const int dx = unset.X1 - 1000, dy = unset.Y1 - 1000;
+    ASSERT_NE(dx, 0);
+    EXPECT_EQ(unset.SecondX2, 1100 + dx);
+    EXPECT_EQ(unset.EndPointX, 0);
+    EXPECT_EQ(unset.EndPointY, 0);
+    EXPECT_EQ(set.EndPointX, 3000 + dx);
+    EXPECT_EQ(set.EndPointY, 5000 + dy);
+}
+
 } // namespace
 } // namespace velmora

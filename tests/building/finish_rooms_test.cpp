@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace velmora::test {
@@ -197,11 +199,18 @@ TEST(TakeBackFinishedRoom, KeepsTheSharedWallForTheNeighbourAndFinishingAgainMak
     f.AddRoom(10001, 10000, 14000, 13000, 10000, "Bed 1", 2);
     f.AddRoom(10002, 13100, 14000, 16100, 10000, "Bed 2", 2);
     f.Finish();
+    // Every wall with the numbers it carries, in one order whatever the list's.
+    using Numbered = std::tuple<int, int, int, int, int, int, int, int>;
     auto sorted = [&] {
-        auto w = f.Walls(0);
-        std::sort(w.begin(), w.end(), [](const WallLines& a, const WallLines& b) {
-            return std::tie(a.A.X, a.A.Y, a.B.X, a.B.Y) < std::tie(b.A.X, b.A.Y, b.B.X, b.B.Y);
-        });
+        std::vector<std::pair<Numbered, WallLines>> w;
+        for (const auto& o : f.S.DrawingObjects) {
+            if (o->Kind != 150) continue;
+            const auto& wall = static_cast<const TInwallobj&>(*o);
+            w.push_back({{wall.X1, wall.Y1, wall.X2, wall.Y2, wall.Highlight, wall.Aux, wall.EndPointX,
+                          wall.EndPointY},
+                         LinesOf(wall)});
+        }
+        std::sort(w.begin(), w.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
         return w;
     };
     const auto plan = sorted();
@@ -215,7 +224,29 @@ TEST(TakeBackFinishedRoom, KeepsTheSharedWallForTheNeighbourAndFinishingAgainMak
     EXPECT_EQ(std::count(kept.begin(), kept.end(), shared[0]), 1);
     EXPECT_EQ(f.Walls(10002).size(), 4u);
     f.Finish();
+    // The same walls, the shared one the first room's again, as the first finish made it.
     EXPECT_EQ(sorted(), plan);
+    EXPECT_EQ(f.Walls(10001).size(), 4u);
+}
+
+// Taken back and finished somewhere else, the room leaves the kept partition to its neighbour and makes
+// its four walls where it now stands.
+TEST(TakeBackFinishedRoom, ARoomFinishedElsewhereLeavesTheSharedWallToTheNeighbour) {
+    FinishFixture f;
+    f.AddRoom(10001, 10000, 14000, 13000, 10000, "Bed 1", 2);
+    f.AddRoom(10002, 13100, 14000, 16100, 10000, "Bed 2", 2);
+    f.Finish();
+    const int index = f.Index(29500, 10001);
+    ASSERT_GE(TakeBackFinishedRoom(f.S, f.Ui, index), 0);
+    TObj& room = *f.S.DrawingObjects.At(index);
+    room.X1 -= 5000, room.X2 -= 5000;
+    f.Finish();
+    const std::vector<WallLines> shared = {
+        Wall({13100, 14100}, {13100, 9900}, {13000, 14000}, {13000, 10000}, 1800)};
+    const auto bed2 = f.Walls(10002);
+    EXPECT_EQ(bed2.size(), 4u);
+    EXPECT_EQ(std::count(bed2.begin(), bed2.end(), shared[0]), 1) << "Bed 2 keeps the wall on its left";
+    EXPECT_EQ(f.Walls(10001).size(), 4u);
 }
 
 } // namespace

@@ -69,6 +69,24 @@ TEST(MarkExternalWalls, YesErasesThePlansAndStartsTheMarkingOnViewFortyFive) {
     EXPECT_EQ(f.Ui.Panel(0), "press Enter on each corner - CLOCKWISE, use ARROW KEYS to finetune position");
 }
 
+// With one layout room the bounds file still holds an earlier layout's box: the read-out measures from the
+// room's own top-left corner instead.
+TEST(MarkExternalWalls, OneRoomMeasuresFromItsCornerNotFromAnEarlierLayoutsBox) {
+    MarkingFixture f;
+    f.S.DrawingObjects.RemoveAt(FloorRecordCount + 1);
+    f.Cfg("BOUNDS.CFG", "1000 2000 3000 4000\n");
+    f.Cfg("RECT.CFG", "2000 2000 4000000\n");
+    const TObj& room = *f.S.DrawingObjects.At(FloorRecordCount);
+    const int u = f.S.UnitsPerLogical;
+    const Point corner{room.X1 / u * u, room.Y1 / u * u};
+    f.Ui.Queue(ScriptAnswer::ForMessage(MessageReply::Yes));
+    f.Ui.Queue(ScriptAnswer::ForDialog("external wall type", {"walling 4\" or 100 mm", "OK"}));
+    f.Run();
+    ASSERT_EQ(f.S.CurrentView, ViewLayoutMarking);
+    EXPECT_EQ(f.Window->ReadoutMode, 4);
+    EXPECT_EQ((Point{f.Window->RefX, f.Window->RefY}), corner);
+}
+
 TEST(MarkExternalWalls, OutsideTheLayoutViewsItIsRefused) {
     MarkingFixture f;
     f.S.CurrentView = ViewGround;

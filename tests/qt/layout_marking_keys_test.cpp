@@ -20,7 +20,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <tuple>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -68,6 +71,34 @@ protected:
         return n;
     }
 
+    void Click(QPoint at) {
+        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, QPointF(at), Area->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(Area, &e);
+        }
+        QApplication::processEvents();
+    }
+    void MarkTheFourCorners() {
+        Form.Action("CmExtwallExecute")->trigger();
+        ASSERT_TRUE(test::WaitFor([this] { return State.CurrentView == ViewLayoutMarking; }));
+        for (QPoint c : {QPoint{200, 150}, QPoint{600, 150}, QPoint{600, 450}, QPoint{200, 450}}) {
+            MoveTo(c);
+            QTest::keyClick(Area, Qt::Key_Return);
+        }
+        QTest::keyClick(Area, Qt::Key_F, Qt::NoModifier);
+        ASSERT_TRUE(test::WaitFor([this] { return State.CurrentView == ViewGround; }));
+    }
+    // The partitions of the ground floor with their numbers, in one order whatever the list's.
+    std::vector<std::tuple<int, int, int, int, int, int>> Partitions() const {
+        std::vector<std::tuple<int, int, int, int, int, int>> walls;
+        for (const auto& o : State.DrawingObjects)
+            if (o->Kind == 150 && o->View == ViewGround)
+                walls.emplace_back(o->X1, o->Y1, o->X2, o->Y2, o->Highlight, o->Aux);
+        std::sort(walls.begin(), walls.end());
+        return walls;
+    }
+
     QWidget* Area = nullptr;
 };
 
@@ -94,6 +125,38 @@ TEST_F(LayoutMarkingKeysTest, ReturnOnEachCornerAndFMakeTheGroundFloor) {
     EXPECT_EQ(State.WindowTitle.substr(State.WindowTitle.size() - 4), ".PLN");
     ASSERT_FALSE(boxes.Seen.empty());
     EXPECT_NE(boxes.Seen.back().find("Total Building Area this floor"), std::string::npos);
+}
+
+// ALTER by a click in the finished room, then FINISH from the menu: the room's walls come back as the
+// first finish made them, the one it shares with its neighbour carrying its number again.
+TEST_F(LayoutMarkingKeysTest, AlterByAClickAndFinishAgainRemakeTheSamePartitions) {
+    test::ModalWatcher boxes(AnswerYesOrReturn);
+    MarkTheFourCorners();
+    if (HasFatalFailure()) return;
+    const auto first = Partitions();
+    ASSERT_FALSE(first.empty());
+    const TObj* bed1 = nullptr;
+    for (const auto& o : State.DrawingObjects)
+        if (o->Kind == 29500 && o->Aux == 10001) bed1 = o.get();
+    ASSERT_NE(bed1, nullptr);
+    // A pixel 1000 mm inside Bed 1's top-left corner: logical units from the view origin at the area's
+    // bottom-left corner, ZoomFactor of them a pixel, y down.
+    const int u = State.UnitsPerLogical;
+    const QPoint inside(static_cast<int>(((bed1->X1 + 1000) / u - State.ViewOrgX) / State.ZoomFactor),
+                        Area->height() -
+                            static_cast<int>(((bed1->Y1 - 1000) / u - State.ViewOrgY) / State.ZoomFactor));
+
+    Form.Action("CmChangedroomsExecute")->trigger();
+    EXPECT_EQ(Form.Panel(2), " Adjust Room");
+    Click(inside);
+    EXPECT_EQ(CountOf(29001, ViewGround), 1) << "Bed 1 is a design room again";
+    EXPECT_LT(Partitions().size(), first.size()) << "its own walls went";
+    EXPECT_FALSE(Partitions().empty()) << "the wall it shares with Bed 2 stayed";
+
+    Form.Action("CmLockdroomsExecute")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(CountOf(29500, ViewGround), 2);
+    EXPECT_EQ(Partitions(), first);
 }
 
 } // namespace
