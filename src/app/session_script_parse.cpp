@@ -256,15 +256,16 @@ void ToExpect(const std::vector<Token>& t, ScriptAction& a) {
         a.Expected = t[3].Text;
     } else if (Is(what, "message") || Is(what, "caption") || Is(what, "help") || Is(what, "readout") ||
                Is(what, "wizard") || Is(what, "wizard-note") || Is(what, "wizard-shown")) {
-        NeedCount(t, 3, "expect message|caption|help|readout|wizard|wizard-note|wizard-shown \"text\" (quote a "
-                        "text with blanks)");
-        a.Expect = Is(what, "message")   ? ExpectKind::Message
-                   : Is(what, "caption") ? ExpectKind::Caption
-                   : Is(what, "help")    ? ExpectKind::Help
-                   : Is(what, "wizard")  ? ExpectKind::Wizard
-                   : Is(what, "wizard-note") ? ExpectKind::WizardNote
+        NeedCount(t, 3,
+                  "expect message|caption|help|readout|wizard|wizard-note|wizard-shown \"text\" (quote a "
+                  "text with blanks)");
+        a.Expect = Is(what, "message")        ? ExpectKind::Message
+                   : Is(what, "caption")      ? ExpectKind::Caption
+                   : Is(what, "help")         ? ExpectKind::Help
+                   : Is(what, "wizard")       ? ExpectKind::Wizard
+                   : Is(what, "wizard-note")  ? ExpectKind::WizardNote
                    : Is(what, "wizard-shown") ? ExpectKind::WizardShown
-                                         : ExpectKind::Readout;
+                                              : ExpectKind::Readout;
         a.Expected = t[2].Text;
     } else if (Is(what, "file")) {
         if (t.size() != 3) NeedCount(t, 4, "expect file PATH [exists|absent]");

@@ -65,7 +65,8 @@ std::string CheckExpect(const ScriptAction& a, ScriptHost& host) {
         const auto& shown = ui.WizardStepsShown();
         if (std::find(shown.begin(), shown.end(), a.Expected) != shown.end()) return {};
         std::string seen;
-        for (const std::string& s : shown) seen += (seen.empty() ? "" : ", ") + Shown(s);
+        for (const std::string& s : shown)
+            seen += (seen.empty() ? "" : ", ") + Shown(s);
         return "expected wizard panel " + Shown(a.Expected) + " shown during the last action, found " +
                (seen.empty() ? std::string("none shown") : seen);
     }

@@ -266,8 +266,9 @@ TEST(SessionScriptRun, FailuresStopTheScriptAndSayWhy) {
 // A step panel shown during an action is seen by `expect wizard-shown` until the next action, even after it
 // has gone; the panel shown now is `expect wizard`'s.
 TEST(SessionScriptRun, WizardStepsShownDuringTheLastActionAreSeen) {
-    const std::string steps = "run CmStepsExecute\nexpect wizard-shown \"step one\"\nexpect wizard-shown \"step two\"\n"
-                              "expect wizard \"step two\"\n";
+    const std::string steps =
+        "run CmStepsExecute\nexpect wizard-shown \"step one\"\nexpect wizard-shown \"step two\"\n"
+        "expect wizard \"step two\"\n";
     {
         FakeHost host;
         const ScriptResult r = RunScriptText(steps, host);
@@ -276,7 +277,8 @@ TEST(SessionScriptRun, WizardStepsShownDuringTheLastActionAreSeen) {
     const std::vector<FailureCase> cases = {
         {steps + "expect wizard-shown \"step three\"",
          5,
-         {"expected wizard panel \"step three\" shown during the last action, found \"step one\", \"step two\""}},
+         {"expected wizard panel \"step three\" shown during the last action, found \"step one\", \"step "
+          "two\""}},
         {steps + "key Enter\nexpect wizard-shown \"step one\"", 6, {"found none shown"}},
     };
     for (const auto& c : cases) {

@@ -205,7 +205,8 @@ TEST_F(WizardTest, TheSequenceAsksBeforeReplacingADrawingNamedWizard) {
         Answer("new drawing", {"O K"});
         Ui.Queue(ScriptAnswer::ForMessage(MessageReply::No));
         Prog.RunCommand("CmFilenewExecute");
-        EXPECT_EQ(Ui.LastMessage(), "a drawing named " + name + " already exists - do you wish to replace it?");
+        EXPECT_EQ(Ui.LastMessage(),
+                  "a drawing named " + name + " already exists - do you wish to replace it?");
         EXPECT_EQ(ReadFile(Dwg(name)), before);
         ExpectNoSequence();
     }
@@ -230,10 +231,13 @@ TEST_F(WizardTest, ACancelInTheLayoutSequenceEndsIt) {
         int RoomsLeft;
         int ToolLeft; // a cancelled floor question leaves the room tool on the layout
     };
-    const auto upToTheRoom = [](WizardTest& t) { t.Answer("internal wall size for room functions", {"O K"}); };
+    const auto upToTheRoom = [](WizardTest& t) {
+        t.Answer("internal wall size for room functions", {"O K"});
+    };
     const Case cases[] = {
-        {"room wall thickness", [](WizardTest& t) { t.Answer("internal wall size for room functions", {"Cancel"}); },
-         false, 0, ModePick},
+        {"room wall thickness",
+         [](WizardTest& t) { t.Answer("internal wall size for room functions", {"Cancel"}); }, false, 0,
+         ModePick},
         {"room details",
          [&](WizardTest& t) {
              upToTheRoom(t);
@@ -277,7 +281,8 @@ TEST_F(WizardTest, ACancelInTheLayoutSequenceEndsIt) {
         EXPECT_EQ(State.CurrentView, 40);
         EXPECT_EQ(State.CurrentTool->Mode, c.ToolLeft);
         int rooms = 0;
-        for (const auto& o : State.DrawingObjects) rooms += o->Kind == 29000;
+        for (const auto& o : State.DrawingObjects)
+            rooms += o->Kind == 29000;
         EXPECT_EQ(rooms, c.RoomsLeft);
         EXPECT_TRUE(Ui.PendingAnswers().empty());
     }

@@ -87,7 +87,8 @@ TEST_F(WizardKeys, EscapeEndsTheLayoutSequenceAtItsFirstRoom) {
     EXPECT_FALSE(panels->isVisible());
     EXPECT_EQ(Form.Panel(0), "GUIDE: select tool or function");
     int rooms = 0;
-    for (const auto& o : State.DrawingObjects) rooms += o->Kind == 29000 && o->View == 40;
+    for (const auto& o : State.DrawingObjects)
+        rooms += o->Kind == 29000 && o->View == 40;
     EXPECT_EQ(rooms, 1);
 }
 
