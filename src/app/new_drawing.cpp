@@ -10,6 +10,7 @@
 #include "app/settings_files.h"
 #include "app/undo_store.h"
 #include "app/wizard_sequence.h"
+#include "building/design_room_commands.h"
 #include "building/external_wall_setup.h"
 #include "building/external_wall_tool.h"
 #include "dialogs/new_drawing_dialog.h"
@@ -231,6 +232,8 @@ void CmFilenewExecute(Program& program) {
     ReportWrite(ui, WriteSettingsLine(s.HomePath, "ZOOM.CFG", error, "%d %d", s.ViewExtX, s.ViewExtY), error);
     RecordLeftDrawing(s, ui, left, true, HeldRecentFiles(s));
     if (s.SaveState == 0) s.SaveState = 1;
+    // The layout sequence goes straight on to its first room: the room wall thickness, then Bed 1.
+    if (rooms && s.WizardStep == 102 && s.CurrentTool) CmDroomExecute(s, ui);
 }
 
 } // namespace velmora

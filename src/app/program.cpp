@@ -2,6 +2,7 @@
 
 #include "app/help_pages.h"
 #include "app/menu_table.h"
+#include "app/wizard_sequence.h"
 #include "tools/drawing_tool.h"
 #include "view/drawing_window.h"
 
@@ -19,6 +20,7 @@ bool Program::CommandEnabled(std::string_view handler) const {
 
 bool Program::RunCommand(std::string_view handler) {
     if (!CommandEnabled(handler)) return false;
+    ConcludeWizard(S, U);
     (*Commands.Find(handler))();
     return true;
 }

@@ -35,7 +35,21 @@ public:
 };
 
 enum class ActionKind { Answer, AutoAnswer, Run, Key, Mouse, Expect, SaveView };
-enum class ExpectKind { Panel, Message, Caption, File, Cursor, Help, Checked, Enabled, Recent, Readout, Wizard, WizardNote };
+enum class ExpectKind {
+    Panel,
+    Message,
+    Caption,
+    File,
+    Cursor,
+    Help,
+    Checked,
+    Enabled,
+    Recent,
+    Readout,
+    Wizard,
+    WizardNote,
+    WizardShown
+};
 
 struct ScriptAction {
     ActionKind Kind = ActionKind::Run;

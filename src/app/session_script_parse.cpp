@@ -255,14 +255,17 @@ void ToExpect(const std::vector<Token>& t, ScriptAction& a) {
             throw LineError("there is no " + t[1].Text + " " + t[2].Text);
         a.Expected = t[3].Text;
     } else if (Is(what, "message") || Is(what, "caption") || Is(what, "help") || Is(what, "readout") ||
-               Is(what, "wizard") || Is(what, "wizard-note")) {
-        NeedCount(t, 3, "expect message|caption|help|readout|wizard|wizard-note \"text\" (quote a text with blanks)");
-        a.Expect = Is(what, "message")   ? ExpectKind::Message
-                   : Is(what, "caption") ? ExpectKind::Caption
-                   : Is(what, "help")    ? ExpectKind::Help
-                   : Is(what, "wizard")  ? ExpectKind::Wizard
-                   : Is(what, "wizard-note") ? ExpectKind::WizardNote
-                                         : ExpectKind::Readout;
+               Is(what, "wizard") || Is(what, "wizard-note") || Is(what, "wizard-shown")) {
+        NeedCount(t, 3,
+                  "expect message|caption|help|readout|wizard|wizard-note|wizard-shown \"text\" (quote a "
+                  "text with blanks)");
+        a.Expect = Is(what, "message")        ? ExpectKind::Message
+                   : Is(what, "caption")      ? ExpectKind::Caption
+                   : Is(what, "help")         ? ExpectKind::Help
+                   : Is(what, "wizard")       ? ExpectKind::Wizard
+                   : Is(what, "wizard-note")  ? ExpectKind::WizardNote
+                   : Is(what, "wizard-shown") ? ExpectKind::WizardShown
+                                              : ExpectKind::Readout;
         a.Expected = t[2].Text;
     } else if (Is(what, "file")) {
         if (t.size() != 3) NeedCount(t, 4, "expect file PATH [exists|absent]");
@@ -283,7 +286,7 @@ void ToExpect(const std::vector<Token>& t, ScriptAction& a) {
     } else {
         throw LineError("nothing called \"" + what.Text +
                         "\" can be expected: panel, message, caption, file, cursor, help, checked, enabled, "
-                        "recent, readout, wizard, wizard-note");
+                        "recent, readout, wizard, wizard-note, wizard-shown");
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include "model/file_io.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -59,6 +61,15 @@ std::string CheckExpect(const ScriptAction& a, ScriptHost& host) {
         return Mismatch("wizard panel", a.Expected, ui.WizardStepPanel());
     case ExpectKind::WizardNote:
         return Mismatch("wizard note", a.Expected, ui.WizardNotePanel());
+    case ExpectKind::WizardShown: {
+        const auto& shown = ui.WizardStepsShown();
+        if (std::find(shown.begin(), shown.end(), a.Expected) != shown.end()) return {};
+        std::string seen;
+        for (const std::string& s : shown)
+            seen += (seen.empty() ? "" : ", ") + Shown(s);
+        return "expected wizard panel " + Shown(a.Expected) + " shown during the last action, found " +
+               (seen.empty() ? std::string("none shown") : seen);
+    }
     case ExpectKind::Recent: {
         const auto& recent = ui.RecentFiles();
         if (static_cast<std::size_t>(a.Index) > recent.size())
@@ -126,11 +137,14 @@ std::string Perform(const ScriptAction& a, ScriptHost& host) {
         ui.SetAutoAnswer(a.On);
         return {};
     case ActionKind::Run:
+        ui.ForgetWizardStepsShown();
         return host.RunCommand(a.Name) ? std::string() : "there is no menu command " + Shown(a.Name);
     case ActionKind::Key:
+        ui.ForgetWizardStepsShown();
         host.Key(a.Key);
         return {};
     case ActionKind::Mouse:
+        ui.ForgetWizardStepsShown();
         return DoMouse(a, host);
     case ActionKind::Expect:
         return CheckExpect(a, host);

@@ -80,6 +80,11 @@ bool AdvanceWizard(AppState& s, Ui& ui, int from) {
     return true;
 }
 
+void ConcludeWizard(AppState& s, Ui& ui) {
+    if (IsRoomsSequence(s.WizardSequence) && s.WizardStep == WizardRoomsEndStep - 1)
+        AdvanceWizard(s, ui, s.WizardStep);
+}
+
 bool AskWizardFloorDetails(AppState& s, Ui& ui) {
     const bool metric = s.MetricFlag == 1;
     const auto height = AskFloorMeasure(ui, metric, "FLOOR HEIGHT", metric ? 2400 : 96);

@@ -22,6 +22,9 @@ void EndWizard(AppState& s, Ui& ui);
 // Moves a running sequence from step `from` to the next and shows it; false (and nothing changes) when no
 // sequence runs or it is at another step. Past its last step the sequence ends.
 bool AdvanceWizard(AppState& s, Ui& ui, int from);
+// The layout sequences conclude with a panel of hints that stays until the user does something next: a key
+// in the drawing window or a menu command ends the sequence there.
+void ConcludeWizard(AppState& s, Ui& ui);
 // The floor details of the external-wall sequences (their step 2): the floor height and thickness typed
 // become the levels of the floors. False when the user cancelled, which ends the sequence.
 bool AskWizardFloorDetails(AppState& s, Ui& ui);

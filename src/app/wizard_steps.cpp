@@ -118,14 +118,14 @@ constexpr std::array RoomSteps{
     StepText{103,
              " WIZARD  New 10' x 12' Design Room\n\n"
              "Name the room Bed 1, 10 ft x 12 ft, bedroom colour, dimensions both with arrows",
-             " WIZARD  New 3000 x 3600 Design Room\n\n"
+             " WIZARD  New 3000' x 3600' Design Room\n\n"
              "Name the room Bed 1, 3000 x 3600, bedroom colour, dimensions both with arrows"},
     StepText{104, " WIZARD\n\nDrag the room near the top left inside corner, then add a new design room", ""},
     StepText{105,
              " WIZARD  New 8 ft x 8 ft 6 inch Design Room\n\n"
              "Name the room Bathroom, 8 ft x 8 ft 6 in, wet area colour, vertical dimensions; the boundary "
              "grid appears",
-             " WIZARD  New 2400 x 2550 Design Room\n\n"
+             " WIZARD  New 2400' x 2550' Design Room\n\n"
              "Name the room Bathroom, 2400 x 2550, wet area colour, vertical dimensions; the boundary grid "
              "appears"},
     StepText{
@@ -135,13 +135,13 @@ constexpr std::array RoomSteps{
     StepText{107,
              " WIZARD - New 10' x 11' Design Room\n\n"
              "Name the room Bed 2, 10 ft x 11 ft, bedroom colour, horizontal dimensions",
-             " WIZARD  New 3000 x 3300 Design Room\n\n"
+             " WIZARD  New 3000' x 3300' Design Room\n\n"
              "Name the room Bed 2, 3000 x 3300, bedroom colour, horizontal dimensions"},
     StepText{108, " WIZARD\n\nDrag it against the right side of Bathroom, then add a new design room", ""},
     StepText{109,
              " WIZARD  New 9' x 9 ' Design Room\n\n"
              "Name the room Kitchen, 9 ft x 9 ft, wet area colour, no dimensions",
-             " WIZARD  New 2700 x 2700 Design Room\n\n"
+             " WIZARD  New 2700' x 2700' Design Room\n\n"
              "Name the room Kitchen, 2700 x 2700, wet area colour, no dimensions"},
     StepText{110,
              " WIZARD\n"

@@ -90,6 +90,19 @@ void WritePartition(AppState& s, Ui& ui, int thickness) {
         error);
 }
 
+// A Cancel in the room dialogs leaves the pick tool; like any Cancel it ends a guided sequence.
+bool CancelNewRoom(AppState& s, Ui& ui) {
+    ReturnToPickTool(s, ui);
+    if (WizardRunning(s)) EndWizard(s, ui);
+    return false;
+}
+
+// The room dialog is a step of its own for each room the guided sequences lay out.
+void AdvanceRoomDetailsStep(AppState& s, Ui& ui) {
+    for (const int step : {15, 17, 103, 105, 107, 109})
+        if (AdvanceWizard(s, ui, step)) return;
+}
+
 } // namespace
 
 bool RunNewRoomSequence(AppState& s, Ui& ui, int width, int length) {
@@ -98,19 +111,13 @@ bool RunNewRoomSequence(AppState& s, Ui& ui, int width, int length) {
     ui.SetPanel(0, "GUIDE: press HELP button if unsure");
     if (!ViewHoldsAnyRoom(s)) {
         const auto t = AskRoomPartition(ui, s.MetricFlag, TDRoomobjtool::StoredPartition(s, s.CurrentView));
-        if (!t) {
-            ReturnToPickTool(s, ui);
-            return false;
-        }
+        if (!t) return CancelNewRoom(s, ui);
         WritePartition(s, ui, *t);
-        AdvanceWizard(s, ui, 14);
+        AdvanceWizard(s, ui, 14) || AdvanceWizard(s, ui, 102);
     }
     const auto details = AskRoomDetails(ui, s.HomePath, s.MetricFlag, width, length);
-    if (!details) {
-        ReturnToPickTool(s, ui);
-        return false;
-    }
-    AdvanceWizard(s, ui, 15) || AdvanceWizard(s, ui, 17);
+    if (!details) return CancelNewRoom(s, ui);
+    AdvanceRoomDetailsStep(s, ui);
     RecordUndo(s, ui);
     s.DrawingReady = 2;
     tool->Details = *details;
@@ -137,7 +144,9 @@ void CmDroomExecute(AppState& s, Ui& ui) {
         return;
     }
     if (!InstallRoomTool(s, ui, 29000, 0)) return;
-    AdvanceWizard(s, ui, 13) || AdvanceWizard(s, ui, 16);
+    // The guided sequences ask for each room by New Design Room.
+    for (const int step : {13, 16, 104, 106, 108})
+        if (AdvanceWizard(s, ui, step)) break;
     ui.SetPanel(2, "New Room");
     const int size = s.MetricFlag == 1 ? 3000 : 10 * 12 * 24;
     RunNewRoomSequence(s, ui, size, size);

@@ -73,7 +73,9 @@ void CmLockdroomsExecute(AppState& s, Ui& ui, TMDIChild* window) {
     tool.Adjust(0, 0, 1);
     ui.SetPanel(0, "GUIDE:    ");
     ui.SetPanel(2, "Pick tool");
-    AdvanceWizard(s, ui, 18) || AdvanceWizard(s, ui, 19);
+    // In the external-wall sequences the first FINISH leads on to altering a room; the one after the alter
+    // concludes the sequence.
+    AdvanceWizard(s, ui, 18) || AdvanceWizard(s, ui, 20);
     if (window)
         window->InvalidateChange(ChangeBoxOnly);
     else
@@ -103,6 +105,7 @@ void CmChangedroomsExecute(AppState& s, Ui& ui) {
     ui.SetPanel(0,
                 "GUIDE: Identify by clicking Left Btn in room to alter, move with Left Btn or use functions "
                 "from Design Rooms on menu bar");
+    AdvanceWizard(s, ui, 19);
 }
 
 int TakeBackFinishedRoom(AppState& s, Ui& ui, int index) {

@@ -3,6 +3,7 @@
 #include "app/drawing_store.h"
 #include "app/keep_changes.h"
 #include "app/undo_store.h"
+#include "app/wizard_sequence.h"
 #include "building/design_room_bounds.h"
 #include "building/external_wall_setup.h"
 #include "building/external_wall_tool.h"
@@ -59,12 +60,21 @@ void CmExtwallExecute(AppState& s, Ui& ui, TMDIChild* window) {
         !ui.AskYesNo("", "If you have any plan drawings already with this name, they will be erased\n"
                          "press the YES button if you want to continue and mark the external walls"))
         return;
+    // The layout sequence asks the floor details here, as the wall sequences do at New.
+    if (AdvanceWizard(s, ui, 110)) {
+        if (!AskWizardFloorDetails(s, ui)) return;
+        AdvanceWizard(s, ui, 111);
+    }
     // The wall type is asked on a tool of the marking mode, which has no inner-side question; a Cancel
-    // leaves the pick tool and the drawing untouched.
+    // leaves the pick tool and the drawing untouched (and ends a guided sequence).
     TExtwallobjtool setup(s, ui);
     setup.Mode = ModeConstruction;
     setup.PenColour = s.CurrentColour;
-    if (!StartExternalWalls(s, ui, setup)) return;
+    if (!StartExternalWalls(s, ui, setup)) {
+        if (WizardRunning(s) && s.WizardStep == 112) EndWizard(s, ui);
+        return;
+    }
+    AdvanceWizard(s, ui, 112);
     RecordUndo(s, ui);
     ErasePlans(s);
     WriteDrawing(s, ui, ModeWorking);

@@ -240,7 +240,10 @@ void ScriptedUi::SetPanel(int index, const std::string& text) {
 // Each change of either panel goes to the transcript, so a step shown only while a dialog is open can be
 // seen in its place among the dialogs.
 void ScriptedUi::SetWizardPanels(const std::string& step, const std::string& note) {
-    if (step != WizardStep) Out << "[wizard] " << (step.empty() ? "(none)" : OneLine(step)) << "\n";
+    if (step != WizardStep) {
+        Out << "[wizard] " << (step.empty() ? "(none)" : OneLine(step)) << "\n";
+        if (!step.empty()) WizardShown.push_back(step);
+    }
     if (note != WizardNote) Out << "[wizard note] " << (note.empty() ? "(none)" : OneLine(note)) << "\n";
     WizardStep = step;
     WizardNote = note;

@@ -10,6 +10,7 @@
 #include <deque>
 #include <map>
 #include <ostream>
+#include <vector>
 
 namespace velmora {
 
@@ -57,6 +58,10 @@ public:
     const std::string& Readout() const { return ReadoutText; }
     const std::string& WizardStepPanel() const { return WizardStep; }
     const std::string& WizardNotePanel() const { return WizardNote; }
+    // The step panels shown, in order, since the list was last forgotten: steps that are only shown while
+    // their dialog is open are seen here.
+    const std::vector<std::string>& WizardStepsShown() const { return WizardShown; }
+    void ForgetWizardStepsShown() { WizardShown.clear(); }
     const std::string& HelpPage() const { return Help; }
     Colorref Background() const { return BackgroundColour; }
     bool MenuChecked(const std::string& handler) const;
@@ -141,6 +146,7 @@ private:
     std::string Caption;
     std::string ReadoutText;
     std::string WizardStep, WizardNote;
+    std::vector<std::string> WizardShown;
     std::string Help;
     Colorref BackgroundColour = Rgb(255, 255, 255);
     ScrollState ScrollPos;

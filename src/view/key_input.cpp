@@ -47,6 +47,7 @@ void TMDIChild::OnKeyDown(const KeyEvent& key) {
     TDrawingtool* tool = Tool();
     if (!tool) return;
     if (EndsWizard(key)) return;
+    ConcludeWizard(S, U);
     tool->Window = this;
     if (WindowKey(key)) return;
     const int mode = tool->Mode;
@@ -176,15 +177,19 @@ void TMDIChild::UnmarkedEnter(Canvas& dc, Point cursor) {
             return;
         if (mode == ModeRoundRect) U.SetPanel(0, "GUIDE: Now use arrow direction keys for input");
     }
-    // The guided sequence starts its first wall in the top left corner, wherever the cursor stands.
-    const bool wizardStart = mode == ModeExtWall && S.WizardMode == 1 && S.WizardStep == 5;
-    if (wizardStart) cursor = S.MetricFlag == 1 ? Point{25, 25} : Point{24, 24};
+    // The guided sequences start their first wall in the top left corner, and the marking of the layout on
+    // the top left corner of the first room, wherever the cursor stands.
+    const bool wizardStart = S.WizardMode == 1 && ((mode == ModeExtWall && S.WizardStep == 5) ||
+                                                   (mode == ModeConstruction && S.WizardStep == 113));
+    const int wizardStep = wizardStart ? S.WizardStep : -1;
+    if (wizardStep == 5) cursor = S.MetricFlag == 1 ? Point{25, 25} : Point{24, 24};
+    if (wizardStep == 113) cursor = Point{75, 75};
     Point p = cursor;
     const bool firstOfRun = (mode == ModeConstruction || mode == ModeExtWall) &&
                             CountOfKind(S.DrawingObjects, S.CurrentView, mode) == 0;
     tool->KeyStep(dc, client, KeyEvent{Key::Enter}, p, amount);
     tool = Tool();
-    if (wizardStart) AdvanceWizard(S, U, 5);
+    if (wizardStart) AdvanceWizard(S, U, wizardStep);
     if (mode == ModePlainLine && step == 42) { // the multiline's last line is marked
         ReturnToPickTool(S, U);
         return;

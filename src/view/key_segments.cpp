@@ -56,6 +56,8 @@ std::optional<int> WizardLength(const AppState& s, Key arrow) {
 
 // The walls of the external-wall sequences: the arrow of each step; none at the step that closes the run.
 constexpr int FirstWallStep = 6, ClosingStep = 11;
+// The corners of the layout sequence's marking, each marked with Enter; none at the step that closes them.
+constexpr int FirstCornerStep = 114, ClosingCornerStep = 119;
 
 std::optional<Key> WizardArrow(const AppState& s) {
     switch (s.WizardStep) {
@@ -297,6 +299,10 @@ void TMDIChild::AfterSegment(Canvas& dc, bool attempted) {
         // Each wall of the guided sequence's base is a step of its own; the closing wall is the next one.
         if (tool->Mode == ModeExtWall && !closed && S.WizardStep >= FirstWallStep &&
             S.WizardStep < ClosingStep)
+            AdvanceWizard(S, U, S.WizardStep);
+        // So is each corner the layout sequence marks after the first.
+        if (tool->Mode == ModeConstruction && !closed && S.WizardStep >= FirstCornerStep &&
+            S.WizardStep < ClosingCornerStep)
             AdvanceWizard(S, U, S.WizardStep);
         if (closed) FinishBase(dc);
         return;

@@ -9,6 +9,7 @@
 #include "app/overlays.h"
 #include "app/plan_titles.h"
 #include "app/view_centring.h"
+#include "app/wizard_sequence.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_tool.h"
 #include "tools/tool_install.h"
@@ -34,7 +35,10 @@ void TMDIChild::FinishLayout(Canvas& dc) {
     U.SetWindowCaption(S.WindowTitle);
     S.WallDisplayMode = 0;
     CentreOnSheet(true);
+    // The layout sequence shows its plan with the floor area box, and goes on once that is cleared.
+    AdvanceWizard(S, U, 119);
     ReportFloorArea(S, U, 1);
+    AdvanceWizard(S, U, 120);
     U.SetPanel(2, " no selection");
 }
 

@@ -125,6 +125,11 @@ public:
             }
         };
         Commands["CmOopsExecute"] = [] { throw std::out_of_range("vector index"); };
+        // Two steps of a guided sequence, the first shown only on the way.
+        Commands["CmStepsExecute"] = [this] {
+            Ui.SetWizardPanels("step one", "");
+            Ui.SetWizardPanels("step two", "note");
+        };
     }
 
     ScriptedUi& ScriptUi() override { return Ui; }
@@ -255,6 +260,35 @@ TEST(SessionScriptRun, FailuresStopTheScriptAndSayWhy) {
         const bool atEnd = r.Message.find("left unused") != std::string::npos;
         const bool ranOn = std::find(host.Events.begin(), host.Events.end(), "key F12") != host.Events.end();
         EXPECT_EQ(ranOn, atEnd);
+    }
+}
+
+// A step panel shown during an action is seen by `expect wizard-shown` until the next action, even after it
+// has gone; the panel shown now is `expect wizard`'s.
+TEST(SessionScriptRun, WizardStepsShownDuringTheLastActionAreSeen) {
+    const std::string steps =
+        "run CmStepsExecute\nexpect wizard-shown \"step one\"\nexpect wizard-shown \"step two\"\n"
+        "expect wizard \"step two\"\n";
+    {
+        FakeHost host;
+        const ScriptResult r = RunScriptText(steps, host);
+        EXPECT_TRUE(r.Ok) << r.Message;
+    }
+    const std::vector<FailureCase> cases = {
+        {steps + "expect wizard-shown \"step three\"",
+         5,
+         {"expected wizard panel \"step three\" shown during the last action, found \"step one\", \"step "
+          "two\""}},
+        {steps + "key Enter\nexpect wizard-shown \"step one\"", 6, {"found none shown"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Script);
+        FakeHost host;
+        const ScriptResult r = RunScriptText(c.Script, host);
+        EXPECT_FALSE(r.Ok);
+        EXPECT_EQ(r.Line, c.Line);
+        for (const auto& part : c.Says)
+            EXPECT_NE(r.Message.find(part), std::string::npos) << r.Message;
     }
 }
 

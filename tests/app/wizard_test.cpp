@@ -21,6 +21,7 @@ using test::ReadFile;
 using test::WriteFile;
 
 constexpr const char* WallsMetric[] = {"using 'draw external walls' option", "in metric", "O K"};
+constexpr const char* RoomsMetric[] = {"using 'layout design rooms' option", "in metric", "O K"};
 
 class WizardTest : public ::testing::Test {
 public: // the cases' answers reach the fixture from lambdas
@@ -37,6 +38,10 @@ public: // the cases' answers reach the fixture from lambdas
     }
     void StartWallsMetric() {
         Answer("Wizards", {std::begin(WallsMetric), std::end(WallsMetric)});
+        ASSERT_TRUE(Prog.RunCommand("CmWizardsExecute"));
+    }
+    void StartRoomsMetric() {
+        Answer("Wizards", {std::begin(RoomsMetric), std::end(RoomsMetric)});
         ASSERT_TRUE(Prog.RunCommand("CmWizardsExecute"));
     }
     // New at the first step, through the floor details and the wall set-up, to the first wall's start.
@@ -185,16 +190,26 @@ TEST_F(WizardTest, OpeningAnotherDrawingAsksToLeaveTheSequence) {
     EXPECT_EQ(Ui.LastMessage(), "do you wish to leave the Wizard?");
 }
 
-// A user's own drawing named "wizard" is not replaced unasked; No keeps it and ends the sequence.
+// A user's own drawing named "wizard" (or "wizard2", the layout sequences' drawing) is not replaced unasked;
+// No keeps it and ends the sequence.
 TEST_F(WizardTest, TheSequenceAsksBeforeReplacingADrawingNamedWizard) {
-    WriteFile(Dwg("wizard"), ReadFile(Dwg("Sample House")));
-    const std::string before = ReadFile(Dwg("wizard"));
-    StartWallsMetric();
-    Answer("new drawing", {"O K"});
-    Ui.Queue(ScriptAnswer::ForMessage(MessageReply::No));
-    Prog.RunCommand("CmFilenewExecute");
-    EXPECT_EQ(ReadFile(Dwg("wizard")), before);
-    ExpectNoSequence();
+    for (const bool rooms : {false, true}) {
+        const std::string name = rooms ? "wizard2" : "wizard";
+        SCOPED_TRACE(name);
+        WriteFile(Dwg(name), ReadFile(Dwg("Sample House")));
+        const std::string before = ReadFile(Dwg(name));
+        if (rooms)
+            StartRoomsMetric();
+        else
+            StartWallsMetric();
+        Answer("new drawing", {"O K"});
+        Ui.Queue(ScriptAnswer::ForMessage(MessageReply::No));
+        Prog.RunCommand("CmFilenewExecute");
+        EXPECT_EQ(Ui.LastMessage(),
+                  "a drawing named " + name + " already exists - do you wish to replace it?");
+        EXPECT_EQ(ReadFile(Dwg(name)), before);
+        ExpectNoSequence();
+    }
 }
 
 TEST_F(WizardTest, AMissingSampleLeavesNoSequenceRunning) {
@@ -204,6 +219,86 @@ TEST_F(WizardTest, AMissingSampleLeavesNoSequenceRunning) {
     ExpectNoSequence();
     EXPECT_FALSE(Ui.HasDrawingWindow());
     EXPECT_FALSE(fs::exists(Dwg("wizextm")));
+}
+
+// In the layout sequence too each Cancel ends the sequence: the room dialogs New goes on to, and the
+// questions of Mark External Walls once the four rooms stand (here one room stands for them).
+TEST_F(WizardTest, ACancelInTheLayoutSequenceEndsIt) {
+    struct Case {
+        const char* Name;
+        std::function<void(WizardTest&)> Answers;
+        bool Marking; // the Cancel is in Mark External Walls, at step 110
+        int RoomsLeft;
+        int ToolLeft; // a cancelled floor question leaves the room tool on the layout
+    };
+    const auto upToTheRoom = [](WizardTest& t) {
+        t.Answer("internal wall size for room functions", {"O K"});
+    };
+    const Case cases[] = {
+        {"room wall thickness",
+         [](WizardTest& t) { t.Answer("internal wall size for room functions", {"Cancel"}); }, false, 0,
+         ModePick},
+        {"room details",
+         [&](WizardTest& t) {
+             upToTheRoom(t);
+             t.Answer("room details", {"Cancel"});
+         },
+         false, 0, ModePick},
+        {"floor height",
+         [](WizardTest& t) {
+             t.Ui.Queue(ScriptAnswer::ForMessage(MessageReply::Yes));
+             t.Ui.Queue(ScriptAnswer::Cancelled(AnswerKind::Input));
+         },
+         true, 1, 29000},
+        {"wall type",
+         [](WizardTest& t) {
+             t.Ui.Queue(ScriptAnswer::ForMessage(MessageReply::Yes));
+             t.Ui.Queue(ScriptAnswer::ForInput("2400"));
+             t.Ui.Queue(ScriptAnswer::ForInput("100"));
+             t.Answer("external wall type", {"Cancel"});
+         },
+         true, 1, ModePick},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        StartRoomsMetric();
+        fs::remove(Dwg("wizard2"));
+        Answer("new drawing", {"O K"});
+        if (c.Marking) {
+            upToTheRoom(*this);
+            Answer("room details", {"O K"});
+        } else {
+            c.Answers(*this);
+        }
+        Prog.RunCommand("CmFilenewExecute");
+        if (c.Marking) {
+            ASSERT_EQ(State.WizardStep, 104);
+            State.WizardStep = 110; // the other three rooms are not needed for the question
+            c.Answers(*this);
+            Prog.RunCommand("CmExtwallExecute");
+        }
+        ExpectNoSequence();
+        EXPECT_EQ(State.CurrentView, 40);
+        EXPECT_EQ(State.CurrentTool->Mode, c.ToolLeft);
+        int rooms = 0;
+        for (const auto& o : State.DrawingObjects)
+            rooms += o->Kind == 29000;
+        EXPECT_EQ(rooms, c.RoomsLeft);
+        EXPECT_TRUE(Ui.PendingAnswers().empty());
+    }
+}
+
+// The last panel of the layout sequences stays until the user goes on: a menu command ends the sequence and
+// then runs as usual.
+TEST_F(WizardTest, ACommandAtTheLayoutSequencesLastPanelEndsIt) {
+    StartRoomsMetric();
+    State.WizardMode = 1, State.WizardSequence = 3, State.WizardStep = 121;
+    ShowWizardPanels(State, Ui);
+    ASSERT_NE(Ui.WizardStepPanel(), "");
+    Answer("About", {"O K"});
+    ASSERT_TRUE(Prog.RunCommand("HelpAbout1Execute"));
+    ExpectNoSequence();
+    EXPECT_EQ(Ui.PendingAnswers().size(), 0u);
 }
 
 } // namespace
