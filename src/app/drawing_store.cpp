@@ -30,12 +30,26 @@ std::filesystem::path DrawingFilePath(const AppState& state, int mode, bool forR
 namespace {
 
 // Remembers the working file just written, so that the next undo snapshot of the same list can be a second
-// name for it rather than a second write of it.
-void KeepSavedDrawing(AppState& state, const std::filesystem::path& file, const std::string& text) {
+// name for it rather than a second write of it, and the next save can start from its text.
+void KeepSavedDrawing(AppState& state, const std::filesystem::path& file, FormattedDrawing drawing) {
     const std::optional<FileIdentity> identity = IdentityOf(file);
     if (!identity) return;
-    state.LastSave = SavedDrawing{file, *identity, StampOf(text),
-                                  ListImage::Of(state.DrawingObjects, state.Header(), state.Shift())};
+    state.LastSave = SavedDrawing{file, *identity, StampOf(drawing.Text()), std::move(drawing)};
+}
+
+// The working file from the text of its last save, brought up to the list: only the records that changed
+// are formatted again, and the whole file is written as ever. Until the new file is in place nothing is
+// known of the file on disk, so a failure forgets the last save.
+FileResult SaveWorkingDrawing(AppState& state, const std::filesystem::path& file) {
+    FormattedDrawing drawing;
+    if (state.LastSave) drawing = std::move(state.LastSave->Drawing);
+    state.LastSave.reset();
+    std::string error;
+    if (!drawing.Update(state.DrawingObjects, state.Header(), state.Shift(), error))
+        return {FileStatus::Unwritable, file.string() + ": " + error};
+    if (!WriteFileAtomic(file, drawing.Text(), error)) return {FileStatus::Unwritable, error};
+    KeepSavedDrawing(state, file, std::move(drawing));
+    return {};
 }
 
 } // namespace
@@ -48,11 +62,9 @@ FileResult SaveDrawing(AppState& state, int mode) {
     const bool working = mode == ModeWorking || mode == ModeWorkingToo;
     if (sampleShown && working) return {};
     const std::filesystem::path file = DrawingFilePath(state, mode);
-    std::string text;
-    if (working) state.LastSave.reset();
-    FileResult result = WriteDrawingFile(file, state.DrawingObjects, state.Header(), state.Shift(),
-                                         working ? &text : nullptr);
-    if (result.Ok() && working) KeepSavedDrawing(state, file, text);
+    const FileResult result = working ? SaveWorkingDrawing(state, file)
+                                      : WriteDrawingFile(file, state.DrawingObjects, state.Header(),
+                                                         state.Shift());
     if (result.Ok() && state.DrawingObjects.ObjectCount() > 0) state.DrawingReady = 2;
     return result;
 }

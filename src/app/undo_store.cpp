@@ -100,7 +100,7 @@ public:
     // as its name is briefly missing. False leaves the slot to be written.
     bool LinkLastSave(int slot) {
         const std::optional<SavedDrawing>& saved = S.LastSave;
-        if (!saved || !saved->Image.Matches(S.DrawingObjects, S.Header(), S.Shift()) ||
+        if (!saved || !saved->Drawing.Image().Matches(S.DrawingObjects, S.Header(), S.Shift()) ||
             IdentityOf(saved->File) != saved->Identity)
             return false;
         const fs::path file = UndoSlotPath(S, slot);
