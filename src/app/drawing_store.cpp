@@ -57,14 +57,13 @@ FileResult SaveWorkingDrawing(AppState& state, const std::filesystem::path& file
 FileResult SaveDrawing(AppState& state, int mode) {
     // The sample drawing of a guided sequence's first step is read from WDS and only shown: a save would
     // make a stray copy of it under DWGS (and in the recent list's place of a real drawing).
-    const bool sampleShown =
-        state.WizardMode == 1 && (state.WizardStep == 0 || state.WizardStep == 100);
+    const bool sampleShown = state.WizardMode == 1 && (state.WizardStep == 0 || state.WizardStep == 100);
     const bool working = mode == ModeWorking || mode == ModeWorkingToo;
     if (sampleShown && working) return {};
     const std::filesystem::path file = DrawingFilePath(state, mode);
-    const FileResult result = working ? SaveWorkingDrawing(state, file)
-                                      : WriteDrawingFile(file, state.DrawingObjects, state.Header(),
-                                                         state.Shift());
+    const FileResult result =
+        working ? SaveWorkingDrawing(state, file)
+                : WriteDrawingFile(file, state.DrawingObjects, state.Header(), state.Shift());
     if (result.Ok() && state.DrawingObjects.ObjectCount() > 0) state.DrawingReady = 2;
     return result;
 }

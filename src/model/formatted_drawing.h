@@ -1,8 +1,8 @@
 // A list's drawing file text, kept from one save to the next with the image of the list it was formatted
 // from and where each record begins. Bringing it up to the list again formats only the records between the
-// leading and trailing ones the list still shares with the kept image (an object added at the end, one changed
-// in the middle, a few removed), and the rest of the text is the kept bytes: the result is byte for byte what
-// FormatDrawing writes, at a small part of its cost.
+// leading and trailing ones the list still shares with the kept image (an object added at the end, one
+// changed in the middle, a few removed), and the rest of the text is the kept bytes: the result is byte for
+// byte what FormatDrawing writes, at a small part of its cost.
 #pragma once
 
 #include "model/drawing_file.h"

@@ -68,7 +68,8 @@ public:
         const auto put = [&numbers](std::int32_t v) { numbers.Data.push_back(v); };
         const auto str = [&chars](const std::string& s) { chars.Data.append(s); };
         for (int i = first; i < last; ++i) {
-            PutObject(*list.At(i), put, str); // only lists that were written are taken: every object is storable
+            PutObject(*list.At(i), put,
+                      str); // only lists that were written are taken: every object is storable
             numbers.EndPiece(), chars.EndPiece();
         }
     }

@@ -38,12 +38,15 @@ void ReplaceItems(std::vector<T>& data, std::size_t from, std::size_t to, const 
 
 // The pieces of run after its first head and before its last tail become the pieces of mid (a run of its own,
 // starting at 0).
-template <class Items> void SplicePieces(MarkedRun<Items>& run, int head, int tail, const MarkedRun<Items>& mid) {
+template <class Items>
+void SplicePieces(MarkedRun<Items>& run, int head, int tail, const MarkedRun<Items>& mid) {
     std::vector<std::size_t>& starts = run.Starts;
     const std::size_t m = starts.size() - 1;
-    const std::size_t from = starts[static_cast<std::size_t>(head)], to = starts[m - static_cast<std::size_t>(tail)];
+    const std::size_t from = starts[static_cast<std::size_t>(head)],
+                      to = starts[m - static_cast<std::size_t>(tail)];
     ReplaceItems(run.Data, from, to, mid.Data);
-    const std::ptrdiff_t moved = static_cast<std::ptrdiff_t>(mid.Data.size()) - static_cast<std::ptrdiff_t>(to - from);
+    const std::ptrdiff_t moved =
+        static_cast<std::ptrdiff_t>(mid.Data.size()) - static_cast<std::ptrdiff_t>(to - from);
     std::vector<std::size_t> tailStarts(starts.end() - tail - 1, starts.end());
     starts.resize(static_cast<std::size_t>(head));
     for (int i = 0; i < mid.Pieces(); ++i)

@@ -317,23 +317,25 @@ TEST_F(UndoStoreTest, EachSaveOfASessionWritesTheBytesOfAFullSaveAndTheRingStamp
     fs::create_directories(Home.Path / "DWGS");
     const fs::path working = DrawingFilePath(S, ModeWorking);
     ASSERT_TRUE(UndoStore(S, UndoReset, ViewGround));
-    const auto edit = [this](bool snapshot, const std::function<void()>& change) {
-        if (snapshot) ASSERT_TRUE(UndoStore(S, UndoRecord, ViewGround));
+    // As the tools change the drawing: the snapshot first.
+    const auto edit = [this](const std::function<void()>& change) {
+        ASSERT_TRUE(UndoStore(S, UndoRecord, ViewGround));
         change();
     };
     const struct {
         const char* What;
         std::function<void()> Step;
     } steps[] = {
-        {"a line added", [&] { edit(true, [&] { AddLine(); }); }},
-        {"another", [&] { edit(true, [&] { AddLine(); }); }},
-        {"and a third", [&] { edit(true, [&] { AddLine(); }); }},
-        {"the middle line moved", [&] { edit(true, [&] { S.DrawingObjects.At(FloorRecordCount + 1)->X1 = -99999; }); }},
-        {"the first line removed", [&] { edit(true, [&] { S.DrawingObjects.RemoveAt(FloorRecordCount); }); }},
+        {"a line added", [&] { edit([&] { AddLine(); }); }},
+        {"another", [&] { edit([&] { AddLine(); }); }},
+        {"and a third", [&] { edit([&] { AddLine(); }); }},
+        {"the middle line moved",
+         [&] { edit([&] { S.DrawingObjects.At(FloorRecordCount + 1)->X1 = -99999; }); }},
+        {"the first line removed", [&] { edit([&] { S.DrawingObjects.RemoveAt(FloorRecordCount); }); }},
         {"undo", [&] { ASSERT_TRUE(UndoStore(S, UndoStoreUndo, ViewGround)); }},
         {"undo again", [&] { ASSERT_TRUE(UndoStore(S, UndoStoreUndo, ViewGround)); }},
         {"redo", [&] { ASSERT_TRUE(UndoStore(S, UndoStoreRedo, ViewGround)); }},
-        {"a header counter", [&] { edit(true, [&] { S.NextElementNo += 1000; }); }},
+        {"a header counter", [&] { edit([&] { S.NextElementNo += 1000; }); }},
         {"the file replaced outside the program", [&] { WriteFile(working, "1 0 0 0 1 0\r\n1\r\n"); }},
         {"nothing changed", [] {}},
     };
@@ -352,8 +354,9 @@ TEST_F(UndoStoreTest, EachSaveOfASessionWritesTheBytesOfAFullSaveAndTheRingStamp
     for (int slot = 0; slot < 20; ++slot) {
         FileStamp stamp;
         ASSERT_TRUE(record >> stamp.Size >> stamp.Sum);
-        if (fs::exists(UndoSlotPath(S, slot)))
+        if (fs::exists(UndoSlotPath(S, slot))) {
             EXPECT_EQ(stamp, StampOf(ReadFile(UndoSlotPath(S, slot)))) << "slot " << slot;
+        }
     }
 }
 

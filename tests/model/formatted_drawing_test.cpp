@@ -77,7 +77,8 @@ TEST(FormattedDrawingTest, EveryRunOfEditsGivesTheBytesOfAFullFormat) {
         {"the first object removed", [&] { d.List.RemoveAt(0); }},
         {"the last object removed", [&] { d.List.RemoveAt(d.List.ObjectCount() - 1); }},
         {"the first object replaced", [&] { d.List.Replace(0, d.List.At(9)->Clone()); }},
-        {"the header's counters (a longer header line)", [&] {
+        {"the header's counters (a longer header line)",
+         [&] {
              d.Header.NextElementNo += 100000;
              later = CopyOf(d.List);
          }},
@@ -89,7 +90,10 @@ TEST(FormattedDrawingTest, EveryRunOfEditsGivesTheBytesOfAFullFormat) {
                  d.List.Append(d.List.At(8)->Clone());
          }},
         {"", [&] { d.List.RemoveAt(d.List.ObjectCount() - 2); }},
-        {"the sheet moved (every coordinate stored anew)", [&] { d.Shift = {250, -75}; }},
+        {"the sheet moved (every coordinate stored anew)",
+         [&] {
+             d.Shift = {250, -75};
+         }},
         {"nothing changed", [] {}},
         {"the list emptied", [&] { d.List.Clear(); }},
         {"the list filled again", [&] { d.List = ReadEveryKind(d.Header); }},

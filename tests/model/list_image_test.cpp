@@ -103,7 +103,11 @@ TEST(ListImageTest, CompareFindsTheSharedLeadingAndTrailingObjects) {
         {"one removed from the middle", [](TFlist& l) { l.RemoveAt(10); }, {}, 10, n - 11},
         {"the last changed", [n](TFlist& l) { l.At(n - 1)->View += 1; }, {}, n - 1, 0},
         {"the first changed", [](TFlist& l) { l.At(0)->View += 1; }, {}, 0, n - 1},
-        {"all but the first removed", [n](TFlist& l) { l.RemoveFrom(1, [](const TObj&) { return true; }); }, {}, 1, 0},
+        {"all but the first removed",
+         [n](TFlist& l) { l.RemoveFrom(1, [](const TObj&) { return true; }); },
+         {},
+         1,
+         0},
         {"the sheet moved", [](TFlist&) {}, {3, 0}, 0, 0},
     };
     for (const Case& c : cases) {
