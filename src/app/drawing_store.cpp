@@ -1,5 +1,6 @@
 #include "app/drawing_store.h"
 
+#include "app/drawing_text.h"
 #include "app/settings_files.h"
 #include "model/file_io.h"
 #include "view/units.h"
@@ -30,26 +31,11 @@ std::filesystem::path DrawingFilePath(const AppState& state, int mode, bool forR
 namespace {
 
 // Remembers the working file just written, so that the next undo snapshot of the same list can be a second
-// name for it rather than a second write of it, and the next save can start from its text.
-void KeepSavedDrawing(AppState& state, const std::filesystem::path& file, FormattedDrawing drawing) {
+// name for it rather than a second write of it.
+void KeepSavedDrawing(AppState& state, const std::filesystem::path& file) {
     const std::optional<FileIdentity> identity = IdentityOf(file);
     if (!identity) return;
-    state.LastSave = SavedDrawing{file, *identity, StampOf(drawing.Text()), std::move(drawing)};
-}
-
-// The working file from the text of its last save, brought up to the list: only the records that changed
-// are formatted again, and the whole file is written as ever. Until the new file is in place nothing is
-// known of the file on disk, so a failure forgets the last save.
-FileResult SaveWorkingDrawing(AppState& state, const std::filesystem::path& file) {
-    FormattedDrawing drawing;
-    if (state.LastSave) drawing = std::move(state.LastSave->Drawing);
-    state.LastSave.reset();
-    std::string error;
-    if (!drawing.Update(state.DrawingObjects, state.Header(), state.Shift(), error))
-        return {FileStatus::Unwritable, file.string() + ": " + error};
-    if (!WriteFileAtomic(file, drawing.Text(), error)) return {FileStatus::Unwritable, error};
-    KeepSavedDrawing(state, file, std::move(drawing));
-    return {};
+    state.LastSave = SavedDrawing{file, *identity, StampOf(state.LastFormatted.Text())};
 }
 
 } // namespace
@@ -61,11 +47,15 @@ FileResult SaveDrawing(AppState& state, int mode) {
     const bool working = mode == ModeWorking || mode == ModeWorkingToo;
     if (sampleShown && working) return {};
     const std::filesystem::path file = DrawingFilePath(state, mode);
-    const FileResult result =
-        working ? SaveWorkingDrawing(state, file)
-                : WriteDrawingFile(file, state.DrawingObjects, state.Header(), state.Shift());
-    if (result.Ok() && state.DrawingObjects.ObjectCount() > 0) state.DrawingReady = 2;
-    return result;
+    std::string error;
+    const std::string* text = CurrentDrawingText(state, error);
+    if (!text) return {FileStatus::Unwritable, file.string() + ": " + error};
+    // Until the new file is in place nothing is known of the one on disk.
+    if (working) state.LastSave.reset();
+    if (!WriteFileAtomic(file, *text, error)) return {FileStatus::Unwritable, error};
+    if (working) KeepSavedDrawing(state, file);
+    if (state.DrawingObjects.ObjectCount() > 0) state.DrawingReady = 2;
+    return {};
 }
 
 FileResult LoadDrawing(AppState& state, int mode) {

@@ -13,11 +13,14 @@
 
 namespace velmora {
 
+// What an update did: refused a list no file can hold, kept the text as it was, or changed it.
+enum class TextUpdate { Refused, Kept, Changed };
+
 class FormattedDrawing {
 public:
-    // Makes this the text of list, header and shift. False, with error saying why, for a list the file cannot
-    // hold; this is then empty, and the next update formats the whole list.
-    bool Update(const TFlist& list, const DrawingHeader& header, CoordShift shift, std::string& error);
+    // Makes this the text of list, header and shift. Refused, with error saying why, for a list the file
+    // cannot hold; this is then empty, and the next update formats the whole list.
+    TextUpdate Update(const TFlist& list, const DrawingHeader& header, CoordShift shift, std::string& error);
     const std::string& Text() const { return Records.Data; }
     const ListImage& Image() const { return Imaged; }
 

@@ -19,17 +19,21 @@ template <class Put> void PutHead(Put put, const TFlist& list, const DrawingHead
 }
 
 // Takes the image of one record (a pass of the writer) or compares one with it (a pass of the checker):
-// the same walk both ways, so the two cannot disagree on what belongs to an image.
+// the same walk both ways, so the two cannot disagree on what belongs to an image. Inlined by force: every
+// field of every record kind is a call site, too many for the compiler to inline on its own, and a call per
+// number made up a good part of comparing a large list.
 template <class Put, class PutChars> class RecordImage {
 public:
     RecordImage(Put put, PutChars chars) : P(put), C(chars) {}
-    void Kind(const std::int32_t& v) { P(v); }
-    void N(const std::int32_t& v) { P(v); }
-    void X(const std::int32_t& v) { P(v); }
-    void Y(const std::int32_t& v) { P(v); }
-    void VertexCount(const std::int32_t& v) { P(v); }
-    void Len(const std::string& s, std::size_t) { P(static_cast<std::int32_t>(s.size())); }
-    void Str(const std::string& s) { C(s); }
+    [[gnu::always_inline]] void Kind(const std::int32_t& v) { P(v); }
+    [[gnu::always_inline]] void N(const std::int32_t& v) { P(v); }
+    [[gnu::always_inline]] void X(const std::int32_t& v) { P(v); }
+    [[gnu::always_inline]] void Y(const std::int32_t& v) { P(v); }
+    [[gnu::always_inline]] void VertexCount(const std::int32_t& v) { P(v); }
+    [[gnu::always_inline]] void Len(const std::string& s, std::size_t) {
+        P(static_cast<std::int32_t>(s.size()));
+    }
+    [[gnu::always_inline]] void Str(const std::string& s) { C(s); }
     void EndLine() {}
 
 private:
@@ -90,7 +94,7 @@ public:
         std::size_t n = numbers.Starts[at], c = chars.Starts[at];
         const std::size_t nEnd = numbers.Starts[at + 1], cEnd = chars.Starts[at + 1];
         bool same = true;
-        const auto put = [&](std::int32_t v) {
+        const auto put = [&](std::int32_t v) __attribute__((always_inline)) {
             same = same && n < nEnd && numbers.Data[n] == v;
             ++n;
         };

@@ -309,6 +309,25 @@ TEST_F(UndoStoreTest, ASnapshotOfTheSavedDrawingIsItsFileAndStillTheListOfThatMo
     }
 }
 
+// A change left unsaved makes the working file a list of the past: a snapshot of it is written, and so is
+// every later one, even of a list that has not changed since that snapshot.
+TEST_F(UndoStoreTest, SnapshotsOfAnUnsavedChangeAreWrittenNotLinkedToTheSavedFile) {
+    fs::create_directories(Home.Path / "DWGS");
+    const fs::path working = DrawingFilePath(S, ModeWorking);
+    ASSERT_TRUE(UndoStore(S, UndoReset, ViewGround));
+    AddLine();
+    ASSERT_TRUE(SaveDrawing(S, ModeWorking).Ok());
+    const std::string saved = ReadFile(working);
+    S.DrawingObjects.At(FloorRecordCount)->X2 += 7;
+    std::string expected, error;
+    ASSERT_TRUE(FormatDrawing(S.DrawingObjects, S.Header(), S.Shift(), expected, error)) << error;
+    ASSERT_TRUE(UndoStore(S, UndoRecord, ViewGround));
+    ASSERT_TRUE(UndoStore(S, UndoRecord, ViewGround));
+    for (int slot : {0, 1})
+        EXPECT_EQ(ReadFile(UndoSlotPath(S, slot)), expected) << "slot " << slot;
+    EXPECT_EQ(ReadFile(working), saved);
+}
+
 // Every save starts from the text of the last one and formats only what changed: after each step of a
 // session (lines added, one moved, one removed, undo, redo, a header counter, the file replaced outside the
 // program) the working file is exactly a full save of the list, and the ring's record holds the size and

@@ -102,7 +102,9 @@ TEST(FormattedDrawingTest, EveryRunOfEditsGivesTheBytesOfAFullFormat) {
     for (const auto& [what, edit] : edits) {
         edit();
         std::string error;
-        ASSERT_TRUE(kept.Update(d.List, d.Header, d.Shift, error)) << what << ": " << error;
+        const TextUpdate update = kept.Update(d.List, d.Header, d.Shift, error);
+        ASSERT_NE(update, TextUpdate::Refused) << what << ": " << error;
+        EXPECT_EQ(update == TextUpdate::Kept, std::string_view(what) == "nothing changed") << what;
         ASSERT_EQ(kept.Text(), FullText(d)) << what;
         EXPECT_TRUE(kept.Image().Matches(d.List, d.Header, d.Shift)) << what;
     }
@@ -113,7 +115,7 @@ TEST(FormattedDrawingTest, AnObjectNoFileCanHoldIsRefusedAsByAFullFormatAndTheNe
     d.List = ReadEveryKind(d.Header);
     FormattedDrawing kept;
     std::string error;
-    ASSERT_TRUE(kept.Update(d.List, d.Header, d.Shift, error)) << error;
+    ASSERT_EQ(kept.Update(d.List, d.Header, d.Shift, error), TextUpdate::Changed) << error;
 
     const int poly = FirstOfClass(d.List, ObjClass::Poly);
     ASSERT_GT(poly, 0);
@@ -122,13 +124,13 @@ TEST(FormattedDrawingTest, AnObjectNoFileCanHoldIsRefusedAsByAFullFormatAndTheNe
     vertices = TPolyobj::MaxVertices + 1;
     std::string text, fullError;
     EXPECT_FALSE(FormatDrawing(d.List, d.Header, d.Shift, text, fullError));
-    EXPECT_FALSE(kept.Update(d.List, d.Header, d.Shift, error));
+    EXPECT_EQ(kept.Update(d.List, d.Header, d.Shift, error), TextUpdate::Refused);
     EXPECT_EQ(error, fullError) << "the object is named by its place in the whole list";
     EXPECT_TRUE(kept.Text().empty());
     EXPECT_FALSE(kept.Image().Matches(d.List, d.Header, d.Shift));
 
     vertices = count;
-    ASSERT_TRUE(kept.Update(d.List, d.Header, d.Shift, error)) << error;
+    ASSERT_EQ(kept.Update(d.List, d.Header, d.Shift, error), TextUpdate::Changed) << error;
     EXPECT_EQ(kept.Text(), FullText(d));
 }
 
