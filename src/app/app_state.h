@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/drawing_file.h"
+#include "model/formatted_drawing.h"
 #include "model/object_list.h"
 #include "model/saved_drawing.h"
 #include "platform/canvas.h"
@@ -80,7 +81,11 @@ struct AppState {
 
     // The view each undo snapshot was taken on, newest first; 0 = an empty slot.
     std::array<int, 10> ViewHistory{};
-    // The working file as the last save of it wrote it: the undo snapshot of an unchanged list links to it.
+    // The drawing file text of the list as last formatted, kept so that the next save or snapshot formats
+    // only what changed (app/drawing_text.h).
+    FormattedDrawing LastFormatted;
+    // The working file as the last save of it wrote it, while it holds LastFormatted's text: the undo
+    // snapshot of an unchanged list links to it.
     std::optional<SavedDrawing> LastSave;
     // Whether the user was told that undo is not available for the open drawing: once is enough.
     bool UndoUnavailableSaid = false;

@@ -1,5 +1,6 @@
 #include "app/drawing_store.h"
 
+#include "app/drawing_text.h"
 #include "app/settings_files.h"
 #include "model/file_io.h"
 #include "view/units.h"
@@ -31,11 +32,10 @@ namespace {
 
 // Remembers the working file just written, so that the next undo snapshot of the same list can be a second
 // name for it rather than a second write of it.
-void KeepSavedDrawing(AppState& state, const std::filesystem::path& file, const std::string& text) {
+void KeepSavedDrawing(AppState& state, const std::filesystem::path& file) {
     const std::optional<FileIdentity> identity = IdentityOf(file);
     if (!identity) return;
-    state.LastSave = SavedDrawing{file, *identity, StampOf(text),
-                                  ListImage::Of(state.DrawingObjects, state.Header(), state.Shift())};
+    state.LastSave = SavedDrawing{file, *identity, StampOf(state.LastFormatted.Text())};
 }
 
 } // namespace
@@ -43,18 +43,19 @@ void KeepSavedDrawing(AppState& state, const std::filesystem::path& file, const 
 FileResult SaveDrawing(AppState& state, int mode) {
     // The sample drawing of a guided sequence's first step is read from WDS and only shown: a save would
     // make a stray copy of it under DWGS (and in the recent list's place of a real drawing).
-    const bool sampleShown =
-        state.WizardMode == 1 && (state.WizardStep == 0 || state.WizardStep == 100);
+    const bool sampleShown = state.WizardMode == 1 && (state.WizardStep == 0 || state.WizardStep == 100);
     const bool working = mode == ModeWorking || mode == ModeWorkingToo;
     if (sampleShown && working) return {};
     const std::filesystem::path file = DrawingFilePath(state, mode);
-    std::string text;
+    std::string error;
+    const std::string* text = CurrentDrawingText(state, error);
+    if (!text) return {FileStatus::Unwritable, file.string() + ": " + error};
+    // Until the new file is in place nothing is known of the one on disk.
     if (working) state.LastSave.reset();
-    FileResult result = WriteDrawingFile(file, state.DrawingObjects, state.Header(), state.Shift(),
-                                         working ? &text : nullptr);
-    if (result.Ok() && working) KeepSavedDrawing(state, file, text);
-    if (result.Ok() && state.DrawingObjects.ObjectCount() > 0) state.DrawingReady = 2;
-    return result;
+    if (!WriteFileAtomic(file, *text, error)) return {FileStatus::Unwritable, error};
+    if (working) KeepSavedDrawing(state, file);
+    if (state.DrawingObjects.ObjectCount() > 0) state.DrawingReady = 2;
+    return {};
 }
 
 FileResult LoadDrawing(AppState& state, int mode) {

@@ -1,5 +1,6 @@
 #include "app/undo_store.h"
 
+#include "app/drawing_text.h"
 #include "app/settings_files.h"
 #include "model/file_io.h"
 #include "model/file_stamp.h"
@@ -81,28 +82,30 @@ public:
 
     // Writes list into the slot. False, with the reason in Problem, when it cannot be written.
     bool WriteSlot(int slot, const TFlist& list) {
-        if (slot == UndoScratchSlot && &list == &S.DrawingObjects && LinkLastSave(slot)) return true;
-        std::string text, error;
-        const fs::path file = UndoSlotPath(S, slot);
+        std::string formatted, error;
+        const std::string* text = &formatted;
+        if (&list == &S.DrawingObjects) {
+            text = CurrentDrawingText(S, error);
+            if (text && slot == UndoScratchSlot && LinkLastSave(slot)) return true;
+        } else if (!FormatDrawing(list, S.Header(), S.Shift(), formatted, error)) {
+            text = nullptr;
+        }
         // Unflushed: a snapshot cut short by a power cut fails its stamp and is refused, never restored.
-        if (!FormatDrawing(list, S.Header(), S.Shift(), text, error) ||
-            !WriteFileAtomic(file, text, error, WriteFlush::Unflushed)) {
+        if (!text || !WriteFileAtomic(UndoSlotPath(S, slot), *text, error, WriteFlush::Unflushed)) {
             Problem = error;
             return false;
         }
-        R.Slots[slot] = StampOf(text);
+        R.Slots[slot] = StampOf(*text);
         if (list.ObjectCount() > 0) S.DrawingReady = 2;
         return true;
     }
     // The open drawing unchanged since its last save is that save's file: the slot becomes a second name for
-    // it (the file is only ever replaced, never written in place, so the snapshot stays as it is). Only when
-    // the list still matches what was written and the file is still the one written; the scratch slot only,
-    // as its name is briefly missing. False leaves the slot to be written.
+    // it (the file is only ever replaced, never written in place, so the snapshot stays as it is). Only while
+    // the last save is known (its text is still the list's) and the file is still the one written; the
+    // scratch slot only, as its name is briefly missing. False leaves the slot to be written.
     bool LinkLastSave(int slot) {
         const std::optional<SavedDrawing>& saved = S.LastSave;
-        if (!saved || !saved->Image.Matches(S.DrawingObjects, S.Header(), S.Shift()) ||
-            IdentityOf(saved->File) != saved->Identity)
-            return false;
+        if (!saved || IdentityOf(saved->File) != saved->Identity) return false;
         const fs::path file = UndoSlotPath(S, slot);
         std::string error;
         if (!LinkFileOver(saved->File, file, error) || IdentityOf(file) != saved->Identity) return false;

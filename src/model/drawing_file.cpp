@@ -31,7 +31,12 @@ bool FitsInt32(std::int64_t v) {
 // took most of a large drawing's save.)
 class RecordWriter {
 public:
-    RecordWriter(std::string& out, CoordShift shift) : Out(out), Shift(shift) {}
+    // Writes on after what out already holds, with room made for about expected more bytes.
+    RecordWriter(std::string& out, CoordShift shift, std::size_t expected)
+        : Out(out), Shift(shift), Used(out.size()) {
+        Out.resize(Used + expected);
+    }
+    std::size_t Size() const { return Used; }
 
     void Kind(std::int32_t v) { N(v); }
     void N(std::int32_t v) {
@@ -75,7 +80,7 @@ private:
 
     std::string& Out;
     CoordShift Shift;
-    std::size_t Used = 0;
+    std::size_t Used;
     bool LineStart = true;
     bool InStrings = false;
 };
@@ -278,15 +283,20 @@ bool HasStorableVertices(const TObj& obj) {
 
 } // namespace
 
-bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift shift, std::string& out,
-                   std::string& error) {
-    out.clear();
-    out.resize(64 + static_cast<std::size_t>(list.ObjectCount()) * 120);
-    RecordWriter w(out, shift);
-    w.N(list.ObjectCount()), w.N(header.DesignRoomCount), w.N(header.MarkCount), w.N(0);
+std::string FormatHeaderLine(std::int32_t objectCount, const DrawingHeader& header) {
+    std::string out;
+    RecordWriter w(out, {}, 80);
+    w.N(objectCount), w.N(header.DesignRoomCount), w.N(header.MarkCount), w.N(0);
     w.N(header.MetricFlag), w.N(header.NextElementNo);
     w.EndLine();
-    for (int i = 0; i < list.ObjectCount(); ++i) {
+    w.Finish();
+    return out;
+}
+
+bool FormatRecords(const TFlist& list, int first, int last, CoordShift shift, MarkedRun<std::string>& out,
+                   std::string& error) {
+    RecordWriter w(out.Data, shift, 64 + static_cast<std::size_t>(last - first) * 120);
+    for (int i = first; i < last; ++i) {
         const TObj& obj = *list.At(i);
         if (ClassOfKind(obj.Kind) != obj.Class()) {
             error = "object " + std::to_string(i) + " of kind " + std::to_string(obj.Kind) +
@@ -309,8 +319,20 @@ bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift s
                     " has a coordinate too far from the sheet to be stored";
             return false;
         }
+        out.Starts.push_back(w.Size());
     }
     w.Finish();
+    return true;
+}
+
+bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift shift, std::string& out,
+                   std::string& error) {
+    MarkedRun<std::string> text;
+    text.Data = FormatHeaderLine(list.ObjectCount(), header);
+    text.Starts = {text.Data.size()};
+    text.Starts.reserve(static_cast<std::size_t>(list.ObjectCount()) + 1);
+    if (!FormatRecords(list, 0, list.ObjectCount(), shift, text, error)) return false;
+    out = std::move(text.Data);
     return true;
 }
 

@@ -4,6 +4,7 @@
 // line and what is wrong, and never fills half an object.
 #pragma once
 
+#include "model/marked_splice.h"
 #include "model/object_list.h"
 
 #include <cstdint>
@@ -45,6 +46,14 @@ struct ParseError {
 
 // Writes the whole drawing as file text. Fails (with a message) only for an object the file cannot hold.
 bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift shift, std::string& out,
+                   std::string& error);
+
+// The pieces of FormatDrawing: the header line, then one record per object, each record a kind line and the
+// object's own lines. FormatRecords appends the records of objects first to last - 1 to out, one piece each;
+// it fails, naming the object by its place in list, only for an object the file cannot hold, and out is then
+// to be thrown away.
+std::string FormatHeaderLine(std::int32_t objectCount, const DrawingHeader& header);
+bool FormatRecords(const TFlist& list, int first, int last, CoordShift shift, MarkedRun<std::string>& out,
                    std::string& error);
 
 // Reads file text. On success the list holds the drawing and the header its values; on failure both are

@@ -1,11 +1,10 @@
-// The drawing file as the last save wrote it: where, which file that is on disk, its stamp and the image of
-// the list it was written from. While the list still matches the image and the file is still that file, the
-// file holds the list's own bytes, and a copy of the list can be had by linking to it instead of writing it.
+// The working file as the last save wrote it: where, which file that is on disk and its stamp. The bytes it
+// wrote are the state's kept drawing text (drawing_text.h) for as long as that text is not changed; while
+// the file is also still that file, a copy of the list can be had by linking to it instead of writing it.
 #pragma once
 
 #include "model/file_io.h"
 #include "model/file_stamp.h"
-#include "model/list_image.h"
 
 #include <filesystem>
 
@@ -15,7 +14,6 @@ struct SavedDrawing {
     std::filesystem::path File;
     FileIdentity Identity;
     FileStamp Stamp;
-    ListImage Image;
 };
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 
 #include "app/drawing_store.h"
 #include "model/drawing_file.h"
+#include "model/file_stamp.h"
 #include "platform/scripted_ui.h"
 #include "support/test_support.h"
 
@@ -305,6 +306,76 @@ TEST_F(UndoStoreTest, ASnapshotOfTheSavedDrawingIsItsFileAndStillTheListOfThatMo
         std::string restored;
         ASSERT_TRUE(FormatDrawing(S.DrawingObjects, S.Header(), S.Shift(), restored, error)) << error;
         EXPECT_EQ(restored, expected);
+    }
+}
+
+// A change left unsaved makes the working file a list of the past: a snapshot of it is written, and so is
+// every later one, even of a list that has not changed since that snapshot.
+TEST_F(UndoStoreTest, SnapshotsOfAnUnsavedChangeAreWrittenNotLinkedToTheSavedFile) {
+    fs::create_directories(Home.Path / "DWGS");
+    const fs::path working = DrawingFilePath(S, ModeWorking);
+    ASSERT_TRUE(UndoStore(S, UndoReset, ViewGround));
+    AddLine();
+    ASSERT_TRUE(SaveDrawing(S, ModeWorking).Ok());
+    const std::string saved = ReadFile(working);
+    S.DrawingObjects.At(FloorRecordCount)->X2 += 7;
+    std::string expected, error;
+    ASSERT_TRUE(FormatDrawing(S.DrawingObjects, S.Header(), S.Shift(), expected, error)) << error;
+    ASSERT_TRUE(UndoStore(S, UndoRecord, ViewGround));
+    ASSERT_TRUE(UndoStore(S, UndoRecord, ViewGround));
+    for (int slot : {0, 1})
+        EXPECT_EQ(ReadFile(UndoSlotPath(S, slot)), expected) << "slot " << slot;
+    EXPECT_EQ(ReadFile(working), saved);
+}
+
+// Every save starts from the text of the last one and formats only what changed: after each step of a
+// session (lines added, one moved, one removed, undo, redo, a header counter, the file replaced outside the
+// program) the working file is exactly a full save of the list, and the ring's record holds the size and
+// checksum of the bytes each slot file really holds, linked or written.
+TEST_F(UndoStoreTest, EachSaveOfASessionWritesTheBytesOfAFullSaveAndTheRingStampsTheRealBytes) {
+    fs::create_directories(Home.Path / "DWGS");
+    const fs::path working = DrawingFilePath(S, ModeWorking);
+    ASSERT_TRUE(UndoStore(S, UndoReset, ViewGround));
+    // As the tools change the drawing: the snapshot first.
+    const auto edit = [this](const std::function<void()>& change) {
+        ASSERT_TRUE(UndoStore(S, UndoRecord, ViewGround));
+        change();
+    };
+    const struct {
+        const char* What;
+        std::function<void()> Step;
+    } steps[] = {
+        {"a line added", [&] { edit([&] { AddLine(); }); }},
+        {"another", [&] { edit([&] { AddLine(); }); }},
+        {"and a third", [&] { edit([&] { AddLine(); }); }},
+        {"the middle line moved",
+         [&] { edit([&] { S.DrawingObjects.At(FloorRecordCount + 1)->X1 = -99999; }); }},
+        {"the first line removed", [&] { edit([&] { S.DrawingObjects.RemoveAt(FloorRecordCount); }); }},
+        {"undo", [&] { ASSERT_TRUE(UndoStore(S, UndoStoreUndo, ViewGround)); }},
+        {"undo again", [&] { ASSERT_TRUE(UndoStore(S, UndoStoreUndo, ViewGround)); }},
+        {"redo", [&] { ASSERT_TRUE(UndoStore(S, UndoStoreRedo, ViewGround)); }},
+        {"a header counter", [&] { edit([&] { S.NextElementNo += 1000; }); }},
+        {"the file replaced outside the program", [&] { WriteFile(working, "1 0 0 0 1 0\r\n1\r\n"); }},
+        {"nothing changed", [] {}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.What);
+        step.Step();
+        ASSERT_TRUE(SaveDrawing(S, ModeWorking).Ok());
+        std::string expected, error;
+        ASSERT_TRUE(FormatDrawing(S.DrawingObjects, S.Header(), S.Shift(), expected, error)) << error;
+        EXPECT_EQ(ReadFile(working), expected);
+    }
+
+    std::istringstream record(ReadFile(Home.Path / "ACT" / "RING.CFG"));
+    std::string line;
+    std::getline(record, line), std::getline(record, line); // the owner, the view history
+    for (int slot = 0; slot < 20; ++slot) {
+        FileStamp stamp;
+        ASSERT_TRUE(record >> stamp.Size >> stamp.Sum);
+        if (fs::exists(UndoSlotPath(S, slot))) {
+            EXPECT_EQ(stamp, StampOf(ReadFile(UndoSlotPath(S, slot)))) << "slot " << slot;
+        }
     }
 }
 

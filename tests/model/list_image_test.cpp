@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace velmora {
 namespace {
 
@@ -79,6 +81,43 @@ TEST(ListImageTest, TheListAsAWholeTheHeaderAndTheShiftShow) {
     swapped.Replace(0, swapped.At(1)->Clone());
     swapped.Replace(1, std::move(first));
     EXPECT_FALSE(image.Matches(swapped, header, {})) << "the order of the records";
+}
+
+// What a save may keep of its last text: the leading and trailing objects the list still shares with the
+// imaged one, and nothing when the shift moved every stored coordinate.
+TEST(ListImageTest, CompareFindsTheSharedLeadingAndTrailingObjects) {
+    DrawingHeader header;
+    const TFlist list = ReadEveryKind(header);
+    const ListImage image = ListImage::Of(list, header, {});
+    const int n = list.ObjectCount();
+    struct Case {
+        const char* What;
+        std::function<void(TFlist&)> Edit;
+        CoordShift Shift;
+        int Same, SameTail;
+    };
+    const Case cases[] = {
+        {"unchanged", [](TFlist&) {}, {}, n, 0},
+        {"one added at the end", [](TFlist& l) { l.Append(l.At(7)->Clone()); }, {}, n, 0},
+        {"one changed in the middle", [](TFlist& l) { l.At(10)->View += 1; }, {}, 10, n - 11},
+        {"one removed from the middle", [](TFlist& l) { l.RemoveAt(10); }, {}, 10, n - 11},
+        {"the last changed", [n](TFlist& l) { l.At(n - 1)->View += 1; }, {}, n - 1, 0},
+        {"the first changed", [](TFlist& l) { l.At(0)->View += 1; }, {}, 0, n - 1},
+        {"all but the first removed",
+         [n](TFlist& l) { l.RemoveFrom(1, [](const TObj&) { return true; }); },
+         {},
+         1,
+         0},
+        {"the sheet moved", [](TFlist&) {}, {3, 0}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        DrawingHeader h;
+        TFlist edited = ReadEveryKind(h);
+        c.Edit(edited);
+        const ListDifference d = image.Compare(edited, c.Shift);
+        EXPECT_EQ(std::pair(d.Same, d.SameTail), std::pair(c.Same, c.SameTail)) << c.What;
+    }
+    EXPECT_EQ(ListImage{}.Compare(list, {}).Same, 0) << "an empty image shares nothing";
 }
 
 } // namespace
