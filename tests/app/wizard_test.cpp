@@ -119,7 +119,9 @@ TEST_F(WizardTest, NewShowsEachStepBeforeTheQuestionItExplains) {
     };
     for (std::size_t i = 0; i < std::size(order); ++i) {
         ASSERT_NE(order[i], std::string::npos) << i << "\n" << t;
-        if (i > 0) EXPECT_LT(order[i - 1], order[i]) << i;
+        if (i > 0) {
+            EXPECT_LT(order[i - 1], order[i]) << i;
+        }
     }
     EXPECT_EQ(State.WizardStep, 5);
     EXPECT_EQ(Ui.WindowCaption(), "wizard.PLN");

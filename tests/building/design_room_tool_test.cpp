@@ -275,7 +275,9 @@ TEST(DesignRoomDialogs, PartitionAndSizeRefusals) {
         d.SetValue(TTRoomptndlg::Thickness, c.Value);
         const auto refusal = d.Check(d, "O K");
         EXPECT_EQ(!refusal, c.Accepted) << c.Value;
-        if (refusal) EXPECT_EQ(*refusal, "the input range is between 50 - 900 ");
+        if (refusal) {
+            EXPECT_EQ(*refusal, "the input range is between 50 - 900 ");
+        }
     }
     DialogDescription d = TTRoomdlg::Make(3000, 3000, 2, 1);
     d.SetValue(TTRoomdlg::Length, "199");

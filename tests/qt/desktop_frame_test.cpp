@@ -64,9 +64,10 @@ TEST(ToolIconsTest, GenericActionsAskTheDesktopThemeWithTheirOwnAsFallback) {
         SCOPED_TRACE(c.Handler);
         EXPECT_EQ(ThemeIconName(c.Handler), c.Theme);
         ASSERT_TRUE(HasOwnIcon(c.Own));
-        if (!QIcon::hasThemeIcon(c.Theme))
+        if (!QIcon::hasThemeIcon(c.Theme)) {
             EXPECT_EQ(MenuIcon(c.Handler).pixmap(24, 24).toImage(),
                       QIcon(OwnIconPath(c.Own)).pixmap(24, 24).toImage());
+        }
     }
     EXPECT_EQ(ThemeIconName("redo"), "edit-redo"); // the tool bar's undo and redo buttons ask the same
     EXPECT_TRUE(MenuIcon("CmLineExecute").isNull());

@@ -20,7 +20,8 @@ struct ShownHelp {
         Window.ShowPage("file.htm");
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&Window));
         Window.activateWindow();
-        QTest::qWaitForWindowActive(&Window);
+        // Only a help to the key tests: some platforms never make a window active, and none relies on it.
+        (void)QTest::qWaitForWindowActive(&Window);
     }
     HelpWindow Window{VELMORA_HELP_DIR};
 };
