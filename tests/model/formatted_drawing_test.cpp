@@ -4,6 +4,7 @@
 #include "model/formatted_drawing.h"
 
 #include "model/object_records.h"
+#include "model/every_kind_fixture.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +14,13 @@
 namespace velmora {
 namespace {
 
+using test::ReadEveryKind;
+
 struct Drawing {
     TFlist List;
     DrawingHeader Header;
     CoordShift Shift;
 };
-
-TFlist ReadEveryKind(DrawingHeader& header) {
-    TFlist list;
-    const auto fault = ParseDrawing(test::ReadFile(test::Fixture("every_kind.BMS")), {}, list, header);
-    EXPECT_FALSE(fault) << (fault ? fault->Message : "");
-    return list;
-}
 
 TFlist CopyOf(const TFlist& list) {
     TFlist copy;

@@ -3,6 +3,7 @@
 #include "model/list_image.h"
 
 #include "model/object_records.h"
+#include "model/every_kind_fixture.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 
 namespace velmora {
 namespace {
+
+using test::ReadEveryKind;
 
 // Changes the target-th stored number or string of one record (the kind and vertex count excepted, which
 // decide the record's shape) and counts what it walked past.
@@ -35,13 +38,6 @@ private:
     }
     int Target;
 };
-
-TFlist ReadEveryKind(DrawingHeader& header) {
-    TFlist list;
-    const auto fault = ParseDrawing(test::ReadFile(test::Fixture("every_kind.BMS")), {}, list, header);
-    EXPECT_FALSE(fault) << (fault ? fault->Message : "");
-    return list;
-}
 
 TEST(ListImageTest, EveryStoredFieldOfEveryKindShows) {
     DrawingHeader header;
