@@ -404,12 +404,11 @@ FileResult ReadDrawingFile(const std::filesystem::path& path, CoordShift shift, 
 }
 
 FileResult WriteDrawingFile(const std::filesystem::path& path, const TFlist& list,
-                            const DrawingHeader& header, CoordShift shift, std::string* written) {
+                            const DrawingHeader& header, CoordShift shift) {
     std::string text, error;
     if (!FormatDrawing(list, header, shift, text, error))
         return {FileStatus::Unwritable, path.string() + ": " + error};
     if (!WriteFileAtomic(path, text, error)) return {FileStatus::Unwritable, error};
-    if (written) *written = std::move(text);
     return {};
 }
 

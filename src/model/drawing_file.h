@@ -74,9 +74,8 @@ struct FileResult {
 
 FileResult ReadDrawingFile(const std::filesystem::path& path, CoordShift shift, TFlist& list,
                            DrawingHeader& header);
-// Saves atomically: the old file stays as it was unless the whole new one was written. Written, when given,
-// receives the bytes written.
+// Saves atomically: the old file stays as it was unless the whole new one was written.
 FileResult WriteDrawingFile(const std::filesystem::path& path, const TFlist& list,
-                            const DrawingHeader& header, CoordShift shift, std::string* written = nullptr);
+                            const DrawingHeader& header, CoordShift shift);
 
 } // namespace velmora
