@@ -189,7 +189,7 @@ void CmFilenewExecute(Program& program) {
     if (!LeaveGuidedSequence(s, ui, true)) return;
     if (s.WizardSequence <= 0) SaveCurrentBeforeLeaving(s, ui);
     // New is what the first step of a sequence asks for.
-    AdvanceWizard(s, ui, 0) || AdvanceWizard(s, ui, 100);
+    AdvanceWizard(s, ui, {0, 100});
     const LeftDrawing left = RememberOpenDrawing(s);
 
     program.CloseDrawingWindow();

@@ -80,6 +80,12 @@ bool AdvanceWizard(AppState& s, Ui& ui, int from) {
     return true;
 }
 
+bool AdvanceWizard(AppState& s, Ui& ui, std::initializer_list<int> from) {
+    for (const int step : from)
+        if (AdvanceWizard(s, ui, step)) return true;
+    return false;
+}
+
 void ConcludeWizard(AppState& s, Ui& ui) {
     if (IsRoomsSequence(s.WizardSequence) && s.WizardStep == WizardRoomsEndStep - 1)
         AdvanceWizard(s, ui, s.WizardStep);

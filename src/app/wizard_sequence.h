@@ -6,6 +6,8 @@
 #include "app/app_state.h"
 #include "platform/ui.h"
 
+#include <initializer_list>
+
 namespace velmora {
 
 class Program;
@@ -22,6 +24,8 @@ void EndWizard(AppState& s, Ui& ui);
 // Moves a running sequence from step `from` to the next and shows it; false (and nothing changes) when no
 // sequence runs or it is at another step. Past its last step the sequence ends.
 bool AdvanceWizard(AppState& s, Ui& ui, int from);
+// The same from whichever of the steps the sequence stands at: one action that several steps ask for.
+bool AdvanceWizard(AppState& s, Ui& ui, std::initializer_list<int> from);
 // The layout sequences conclude with a panel of hints that stays until the user does something next: a key
 // in the drawing window or a menu command ends the sequence there.
 void ConcludeWizard(AppState& s, Ui& ui);

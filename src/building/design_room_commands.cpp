@@ -97,12 +97,6 @@ bool CancelNewRoom(AppState& s, Ui& ui) {
     return false;
 }
 
-// The room dialog is a step of its own for each room the guided sequences lay out.
-void AdvanceRoomDetailsStep(AppState& s, Ui& ui) {
-    for (const int step : {15, 17, 103, 105, 107, 109})
-        if (AdvanceWizard(s, ui, step)) return;
-}
-
 } // namespace
 
 bool RunNewRoomSequence(AppState& s, Ui& ui, int width, int length) {
@@ -113,11 +107,12 @@ bool RunNewRoomSequence(AppState& s, Ui& ui, int width, int length) {
         const auto t = AskRoomPartition(ui, s.MetricFlag, TDRoomobjtool::StoredPartition(s, s.CurrentView));
         if (!t) return CancelNewRoom(s, ui);
         WritePartition(s, ui, *t);
-        AdvanceWizard(s, ui, 14) || AdvanceWizard(s, ui, 102);
+        AdvanceWizard(s, ui, {14, 102});
     }
     const auto details = AskRoomDetails(ui, s.HomePath, s.MetricFlag, width, length);
     if (!details) return CancelNewRoom(s, ui);
-    AdvanceRoomDetailsStep(s, ui);
+    // The room dialog is a step of its own for each room the guided sequences lay out.
+    AdvanceWizard(s, ui, {15, 17, 103, 105, 107, 109});
     RecordUndo(s, ui);
     s.DrawingReady = 2;
     tool->Details = *details;
@@ -145,8 +140,7 @@ void CmDroomExecute(AppState& s, Ui& ui) {
     }
     if (!InstallRoomTool(s, ui, 29000, 0)) return;
     // The guided sequences ask for each room by New Design Room.
-    for (const int step : {13, 16, 104, 106, 108})
-        if (AdvanceWizard(s, ui, step)) break;
+    AdvanceWizard(s, ui, {13, 16, 104, 106, 108});
     ui.SetPanel(2, "New Room");
     const int size = s.MetricFlag == 1 ? 3000 : 10 * 12 * 24;
     RunNewRoomSequence(s, ui, size, size);

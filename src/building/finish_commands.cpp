@@ -75,7 +75,7 @@ void CmLockdroomsExecute(AppState& s, Ui& ui, TMDIChild* window) {
     ui.SetPanel(2, "Pick tool");
     // In the external-wall sequences the first FINISH leads on to altering a room; the one after the alter
     // concludes the sequence.
-    AdvanceWizard(s, ui, 18) || AdvanceWizard(s, ui, 20);
+    AdvanceWizard(s, ui, {18, 20});
     if (window)
         window->InvalidateChange(ChangeBoxOnly);
     else

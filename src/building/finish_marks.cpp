@@ -1,5 +1,6 @@
 #include "building/finish_marks.h"
 
+#include "building/bearing_vector.h"
 #include "building/wall_geometry.h"
 #include "model/drawing_objects.h"
 
@@ -86,18 +87,10 @@ void Rejoin(std::vector<CornerMark>& marks) {
         JoinNext(marks, i);
 }
 
-// The outward normal (left of travel) of a quarter-turn bearing.
+// The outward normal (left of travel) of a quarter-turn bearing, whose components are exact.
 Point AxisNormal(int bearing) {
-    switch (bearing % 3600) {
-    case 900:
-        return {0, 1};
-    case 1800:
-        return {1, 0};
-    case 2700:
-        return {0, -1};
-    default:
-        return {-1, 0};
-    }
+    const BearingVector inward = RightNormalOf(bearing);
+    return {-static_cast<int>(inward.X), -static_cast<int>(inward.Y)};
 }
 
 // A corner where both marks are quarter turns: the crossing of the two moved lines, the moved line alone

@@ -325,13 +325,18 @@ bool FormatRecords(const TFlist& list, int first, int last, CoordShift shift, Ma
     return true;
 }
 
+bool FormatMarkedDrawing(const TFlist& list, const DrawingHeader& header, CoordShift shift,
+                         MarkedRun<std::string>& out, std::string& error) {
+    out.Data = FormatHeaderLine(list.ObjectCount(), header);
+    out.Starts = {out.Data.size()};
+    out.Starts.reserve(static_cast<std::size_t>(list.ObjectCount()) + 1);
+    return FormatRecords(list, 0, list.ObjectCount(), shift, out, error);
+}
+
 bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift shift, std::string& out,
                    std::string& error) {
     MarkedRun<std::string> text;
-    text.Data = FormatHeaderLine(list.ObjectCount(), header);
-    text.Starts = {text.Data.size()};
-    text.Starts.reserve(static_cast<std::size_t>(list.ObjectCount()) + 1);
-    if (!FormatRecords(list, 0, list.ObjectCount(), shift, text, error)) return false;
+    if (!FormatMarkedDrawing(list, header, shift, text, error)) return false;
     out = std::move(text.Data);
     return true;
 }

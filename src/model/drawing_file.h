@@ -55,6 +55,9 @@ bool FormatDrawing(const TFlist& list, const DrawingHeader& header, CoordShift s
 std::string FormatHeaderLine(std::int32_t objectCount, const DrawingHeader& header);
 bool FormatRecords(const TFlist& list, int first, int last, CoordShift shift, MarkedRun<std::string>& out,
                    std::string& error);
+// FormatDrawing's text with where each record starts: the header line comes before the first record.
+bool FormatMarkedDrawing(const TFlist& list, const DrawingHeader& header, CoordShift shift,
+                         MarkedRun<std::string>& out, std::string& error);
 
 // Reads file text. On success the list holds the drawing and the header its values; on failure both are
 // left as they were.
